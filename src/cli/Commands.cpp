@@ -1,0 +1,45 @@
+// The qbx commands. Each one that the report system cannot carry out yet says so and exits 2.
+#include "cli/Commands.h"
+
+#include <fstream>
+#include <ostream>
+
+namespace qbx::cli {
+namespace {
+
+bool Readable(const std::string& fileName) { return std::ifstream(fileName, std::ios::binary).good(); }
+
+// What each command still waits for, in the user's terms.
+const char* MissingPiece(const std::string& command)
+{
+    if (command == "check")
+        return "loading templates";
+    if (command == "info" || command == "prepare")
+        return "preparing reports";
+    if (command == "export")
+        return "exporting prepared pages";
+    if (command == "print")
+        return "printing";
+    return "the preview window";
+}
+
+} // namespace
+
+int RunCommand(const Options& options, std::ostream& err)
+{
+    if (!Readable(options.Input)) {
+        err << "qbx " << options.Command << ": cannot read " << options.Input << "\n";
+        return exitUsage;
+    }
+    for (const auto& [name, file] : options.Data) {
+        if (!Readable(file)) {
+            err << "qbx " << options.Command << ": cannot read data file " << file << " for data set " << name << "\n";
+            return exitUsage;
+        }
+    }
+    err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command)
+        << " is not built)\n";
+    return exitUsage;
+}
+
+} // namespace qbx::cli

@@ -1,0 +1,14 @@
+// qbx-host: the one-window host program.
+#include "host/TForm1.h"
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);
+    qbx::QtPlatform platform;
+    qbx::TForm1 form;
+    form.show();
+    return app->exec();
+}

@@ -1,0 +1,34 @@
+// Files as the system uses them: whole reads, atomic writes, temporary names, the program's folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qbx {
+
+bool FileExists(const std::string& fileName);
+
+// The whole content of a file; raises EFileError "Cannot open file NAME: reason" on failure.
+std::string ReadWholeFile(const std::string& fileName);
+
+// Writes to a temporary file beside the target and renames it over the target, so that a failed
+// write never leaves a truncated file in place of a good one. Raises EFileError naming the file.
+void WriteFileAtomically(const std::string& fileName, std::string_view content);
+
+// Creates a new empty file named with `prefix` in `folder` (the system temporary folder when empty)
+// and returns its full name; the caller deletes it. Raises EFileError when the folder is not writable.
+std::string CreateTempFile(const std::string& prefix, const std::string& folder = {});
+
+// The system temporary folder ($TMPDIR or /tmp), without a trailing slash.
+std::string SystemTempFolder();
+
+// The folder of the running executable, without a trailing slash.
+std::string ExecutableFolder();
+
+std::string CurrentFolder();
+
+// The folder part of a file name ("" for a bare name) and the name with a new extension.
+std::string FolderOf(const std::string& fileName);
+std::string ChangeExtension(const std::string& fileName, const std::string& extension);
+
+} // namespace qbx

@@ -1,0 +1,88 @@
+// The qbx command line: what it accepts, what it refuses, and what the program prints.
+#include "cli/CommandLine.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace qbx::cli {
+namespace {
+
+struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    ParseResult::Action action;
+    const char* error;
+};
+
+TEST(CommandLine, ParsesEveryCommandShape)
+{
+    const Row rows[] = {
+        { "help", { "--help" }, ParseResult::ShowHelp, "" },
+        { "version", { "--version" }, ParseResult::ShowVersion, "" },
+        { "nothing", {}, ParseResult::Fail, "no command given" },
+        { "unknown", { "render" }, ParseResult::Fail, "unknown command 'render'" },
+        { "prepare", { "prepare", "a.qb3", "-o", "a.qp3" }, ParseResult::Run, "" },
+        { "prepare without -o", { "prepare", "a.qb3" }, ParseResult::Fail, "qbx prepare needs -o OUTPUT" },
+        { "prepare a .qp3", { "prepare", "a.qp3", "-o", "b.qp3" }, ParseResult::Fail,
+            "qbx prepare: input a.qp3 must be a .qb3 file" },
+        { "export png", { "export", "r.qp3", "-o", "r.PNG", "--dpi", "300", "--pages", "1,3,5-" }, ParseResult::Run, "" },
+        { "export txt", { "export", "r.qp3", "-o", "r.txt" }, ParseResult::Fail,
+            "qbx export: output r.txt must be a .pdf .png .svg file" },
+        { "bad dpi", { "export", "r.qp3", "-o", "r.pdf", "--dpi", "0" }, ParseResult::Fail,
+            "--dpi takes a whole number from 1 to 2400, not '0'" },
+        { "bad pages", { "print", "r.qp3", "--pages", "3-1" }, ParseResult::Fail,
+            "--pages takes a page range such as 1,3,5-12 or 5-, not '3-1'" },
+        { "print", { "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" }, ParseResult::Run, "" },
+        { "option of another command", { "info", "r.qb3", "--copies", "2" }, ParseResult::Fail,
+            "qbx info has no option --copies" },
+        { "missing value", { "preview", "r.qb3", "--data" }, ParseResult::Fail, "option --data needs a value" },
+        { "bad data", { "info", "r.qb3", "--data", "orders.csv" }, ParseResult::Fail,
+            "--data takes NAME=FILE.csv, not 'orders.csv'" },
+        { "two inputs", { "info", "a.qb3", "b.qb3" }, ParseResult::Fail,
+            "qbx info takes one input file; 'b.qb3' is one too many" },
+        { "check", { "check", "a.qb3", "-o", "b.qb3" }, ParseResult::Run, "" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ParseResult r = ParseCommandLine(row.args);
+        EXPECT_EQ(r.What, row.action);
+        EXPECT_EQ(r.Error, row.error);
+    }
+    ParseResult r = ParseCommandLine({ "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" });
+    EXPECT_EQ(r.Parsed.Printer, "Office");
+    EXPECT_EQ(r.Parsed.Copies, 2);
+    ASSERT_EQ(r.Parsed.Variables.size(), 1u);
+    EXPECT_EQ(r.Parsed.Variables[0].second, "World");
+}
+
+// Runs the qbx program and returns its exit code and standard output (standard error folded in).
+int RunQbx(const std::string& args, std::string& output)
+{
+    std::string command = std::string(QBX_CLI_PATH) + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    output.clear();
+    std::array<char, 512> buffer {};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        output.append(buffer.data(), n);
+    int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CommandLine, ProgramListsItsCommandsAndRefusesWhatIsNotBuilt)
+{
+    std::string out;
+    EXPECT_EQ(RunQbx("--help", out), 0);
+    for (const char* command : { "prepare", "export", "print", "preview", "info", "check" })
+        EXPECT_NE(out.find(std::string("  ") + command + " "), std::string::npos) << command;
+    EXPECT_EQ(RunQbx("export missing.qp3 -o x.pdf", out), 2);
+    EXPECT_NE(out.find("cannot read missing.qp3"), std::string::npos) << out;
+    EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/empty.qb3", out), 2);
+    EXPECT_NE(out.find("not available yet"), std::string::npos) << out;
+    EXPECT_EQ(RunQbx("frobnicate", out), 2);
+    EXPECT_NE(out.find("unknown command 'frobnicate'"), std::string::npos) << out;
+}
+
+} // namespace
+} // namespace qbx::cli
