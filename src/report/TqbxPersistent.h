@@ -1,0 +1,31 @@
+// The base of every object with published properties: components, fonts, frames, option objects.
+#pragma once
+
+#include "base/ObjectHandles.h"
+#include "report/PropertyRegistry.h"
+
+#include <string>
+#include <string_view>
+
+namespace qbx {
+
+class TqbxPersistent : public HandleTarget {
+public:
+    ~TqbxPersistent() override = default;
+
+    virtual const ClassInfo& GetClassInfo() const = 0;
+    const std::string& ClassName() const { return GetClassInfo().ClassName(); }
+
+    // Copies every published property the two classes share (nested objects by their own Assign).
+    virtual void Assign(const TqbxPersistent& source);
+
+    // Reads or writes a published property by name (without regard to case); an unknown or read-only
+    // property raises EConvertError "CLASS has no property NAME" or "... is read-only".
+    Variant GetPropValue(std::string_view name) const;
+    void SetPropValue(std::string_view name, const Variant& value);
+
+protected:
+    const PropInfo& RequireProperty(std::string_view name) const;
+};
+
+} // namespace qbx
