@@ -34,7 +34,10 @@ inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMedGray = 0xA4A0A0;
 
 // System colours: the sign bit set and the system colour index in the low byte.
-inline constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index)); }
+inline constexpr TColor SystemColor(int index)
+{
+    return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index));
+}
 inline constexpr TColor clScrollBar = SystemColor(0);
 inline constexpr TColor clBackground = SystemColor(1);
 inline constexpr TColor clActiveCaption = SystemColor(2);
@@ -61,10 +64,22 @@ inline constexpr TColor cl3DLight = SystemColor(22);
 inline constexpr TColor clInfoText = SystemColor(23);
 inline constexpr TColor clInfoBk = SystemColor(24);
 
-inline constexpr TColor RGBColor(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
-inline constexpr int RedOf(TColor c) { return c & 0xFF; }
-inline constexpr int GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-inline constexpr int BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+inline constexpr TColor RGBColor(int r, int g, int b)
+{
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
+inline constexpr int RedOf(TColor c)
+{
+    return c & 0xFF;
+}
+inline constexpr int GreenOf(TColor c)
+{
+    return (c >> 8) & 0xFF;
+}
+inline constexpr int BlueOf(TColor c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 // A system colour becomes its RGB value in the standard scheme; other colours keep their low 24 bits
 // (clNone is left as it is so that callers can still see that nothing is to be painted).

@@ -107,8 +107,8 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& serial)
 {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
         return false;
-    serial = static_cast<TDateTime>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day))
-        - kSerialEpoch);
+    serial = static_cast<TDateTime>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kSerialEpoch);
     return true;
 }
 
@@ -116,8 +116,8 @@ TDateTime EncodeDate(int year, int month, int day)
 {
     TDateTime serial = 0;
     if (!TryEncodeDate(year, month, day, serial))
-        throw EConvertError("Invalid date: year " + std::to_string(year) + ", month " + std::to_string(month)
-            + ", day " + std::to_string(day));
+        throw EConvertError("Invalid date: year " + std::to_string(year) + ", month " + std::to_string(month) + ", day "
+            + std::to_string(day));
     return serial;
 }
 

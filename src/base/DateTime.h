@@ -8,10 +8,12 @@ namespace qbx {
 
 using TDateTime = double;
 
-struct DateParts {
+struct DateParts
+{
     int Year = 1899, Month = 12, Day = 30;
 };
-struct TimeParts {
+struct TimeParts
+{
     int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
 };
 

@@ -8,7 +8,8 @@ namespace qbx {
 
 // What the system takes as its regional settings. Report files never depend on these: files always
 // use a point and serial dates; the settings only shape text shown to people and read from them.
-struct FormatSettings {
+struct FormatSettings
+{
     char DecimalSeparator = '.';
     char ThousandSeparator = ',';
     char DateSeparator = '.';
@@ -20,8 +21,8 @@ struct FormatSettings {
     std::string TimeAMString = "AM";
     std::string TimePMString = "PM";
     std::string CurrencyString = "$";
-    std::array<std::string, 12> ShortMonthNames { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
-        "Oct", "Nov", "Dec" };
+    std::array<std::string, 12> ShortMonthNames { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
+        "Nov", "Dec" };
     std::array<std::string, 12> LongMonthNames { "January", "February", "March", "April", "May", "June", "July",
         "August", "September", "October", "November", "December" };
     std::array<std::string, 7> ShortDayNames { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };

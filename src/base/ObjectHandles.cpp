@@ -7,7 +7,8 @@
 namespace qbx {
 namespace {
 
-struct HandleTable {
+struct HandleTable
+{
     std::mutex Lock;
     std::unordered_map<std::int32_t, HandleTarget*> Objects;
     std::int32_t Next = 1;

@@ -7,7 +7,8 @@ namespace qbx {
 
 // Base of every object a Variant may refer to. The handle is given out on first request and taken
 // back by the destructor, after which the handle answers "no object". Copies get handles of their own.
-class HandleTarget {
+class HandleTarget
+{
 public:
     HandleTarget() = default;
     HandleTarget(const HandleTarget&) { }

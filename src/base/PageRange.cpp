@@ -44,7 +44,8 @@ bool ParsePageRange(std::string_view text, std::vector<PageSpan>& spans)
                 return false;
             span.Last = span.First;
         } else if (!ReadPage(item.substr(0, dash), span.First)
-            || (dash + 1 < item.size() && !ReadPage(item.substr(dash + 1), span.Last)) || (span.Last && span.Last < span.First)) {
+            || (dash + 1 < item.size() && !ReadPage(item.substr(dash + 1), span.Last))
+            || (span.Last && span.Last < span.First)) {
             return false;
         }
         spans.push_back(span);

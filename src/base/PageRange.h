@@ -7,7 +7,8 @@
 namespace qbx {
 
 // One range of 1-based page numbers; Last is 0 for "to the last page".
-struct PageSpan {
+struct PageSpan
+{
     int First = 1;
     int Last = 0;
     bool operator==(const PageSpan&) const = default;

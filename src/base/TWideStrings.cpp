@@ -13,7 +13,10 @@ namespace {
 
 const std::u16string kEmpty;
 
-[[noreturn]] void OutOfBounds() { throw EListError("Wide String Out of Bounds"); }
+[[noreturn]] void OutOfBounds()
+{
+    throw EListError("Wide String Out of Bounds");
+}
 
 } // namespace
 
@@ -44,7 +47,10 @@ void TWideStrings::SetObjects(int index, std::int32_t tag)
     lines_[static_cast<std::size_t>(index)].Tag = tag;
 }
 
-int TWideStrings::Add(std::u16string text) { return AddObject(std::move(text), 0); }
+int TWideStrings::Add(std::u16string text)
+{
+    return AddObject(std::move(text), 0);
+}
 
 int TWideStrings::AddObject(std::u16string text, std::int32_t tag)
 {
@@ -114,9 +120,15 @@ void TWideStrings::LoadFromStream(std::istream& in)
     SetTextFromUtf8(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 }
 
-void TWideStrings::SaveToStream(std::ostream& out) const { out << Utf16ToUtf8(Text()); }
+void TWideStrings::SaveToStream(std::ostream& out) const
+{
+    out << Utf16ToUtf8(Text());
+}
 
-void TWideStrings::LoadFromFile(const std::string& fileName) { SetTextFromUtf8(ReadWholeFile(fileName)); }
+void TWideStrings::LoadFromFile(const std::string& fileName)
+{
+    SetTextFromUtf8(ReadWholeFile(fileName));
+}
 
 void TWideStrings::SaveToFile(const std::string& fileName) const
 {

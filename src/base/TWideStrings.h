@@ -9,7 +9,8 @@
 
 namespace qbx {
 
-class TWideStrings {
+class TWideStrings
+{
 public:
     int Count() const { return static_cast<int>(lines_.size()); }
 
@@ -43,7 +44,8 @@ public:
 private:
     void SetTextFromUtf8(std::string_view bytes);
 
-    struct Line {
+    struct Line
+    {
         std::u16string Text;
         std::int32_t Tag = 0;
         bool operator==(const Line&) const = default;

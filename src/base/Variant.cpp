@@ -62,7 +62,10 @@ Variant::Variant(std::u16string utf16)
 {
 }
 
-Variant::Variant(const Variant& other) { CopyFrom(other); }
+Variant::Variant(const Variant& other)
+{
+    CopyFrom(other);
+}
 
 Variant::Variant(Variant&& other) noexcept
     : type_(other.type_)
@@ -193,28 +196,48 @@ bool Variant::IsInteger() const
     }
 }
 
-bool Variant::IsFloat() const { return type_ == varSingle || type_ == varDouble || type_ == varCurrency; }
+bool Variant::IsFloat() const
+{
+    return type_ == varSingle || type_ == varDouble || type_ == varCurrency;
+}
 
 std::string Variant::KindName(TVarType type)
 {
     switch (type) {
-    case varEmpty: return "Unassigned";
-    case varNull: return "Null";
-    case varSmallint: return "Smallint";
-    case varInteger: return "Integer";
-    case varSingle: return "Single";
-    case varDouble: return "Double";
-    case varCurrency: return "Currency";
-    case varDate: return "Date";
-    case varOleStr: return "WideString";
-    case varDispatch: return "Object";
-    case varBoolean: return "Boolean";
-    case varVariant: return "Variant";
-    case varByte: return "Byte";
-    case varWord: return "Word";
-    case varInt64: return "Int64";
-    case varString: return "String";
-    case varArray: return "Array";
+    case varEmpty:
+        return "Unassigned";
+    case varNull:
+        return "Null";
+    case varSmallint:
+        return "Smallint";
+    case varInteger:
+        return "Integer";
+    case varSingle:
+        return "Single";
+    case varDouble:
+        return "Double";
+    case varCurrency:
+        return "Currency";
+    case varDate:
+        return "Date";
+    case varOleStr:
+        return "WideString";
+    case varDispatch:
+        return "Object";
+    case varBoolean:
+        return "Boolean";
+    case varVariant:
+        return "Variant";
+    case varByte:
+        return "Byte";
+    case varWord:
+        return "Word";
+    case varInt64:
+        return "Int64";
+    case varString:
+        return "String";
+    case varArray:
+        return "Array";
     }
     return type == (varArray | varVariant) ? "Array" : "kind " + std::to_string(type);
 }

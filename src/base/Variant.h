@@ -35,21 +35,24 @@ enum TVarType : std::uint16_t {
 };
 
 // A currency amount: the value times 10000, exactly.
-struct Currency {
+struct Currency
+{
     std::int64_t Scaled = 0;
     static Currency FromValue(long double value);
     long double Value() const { return static_cast<long double>(Scaled) / 10000.0L; }
 };
 
 // One array dimension's inclusive bounds.
-struct ArrayBound {
+struct ArrayBound
+{
     int Low = 0;
     int High = -1;
     int Count() const { return High - Low + 1; }
 };
 
 // A value of one of the kinds above. Copying copies the value, including an array's elements.
-class Variant {
+class Variant
+{
 public:
     Variant() = default; // unassigned
     Variant(int value);
@@ -129,7 +132,8 @@ private:
 };
 
 // The elements of an array value, stored row-major.
-class VariantArray {
+class VariantArray
+{
 public:
     explicit VariantArray(std::vector<ArrayBound> bounds);
     const std::vector<ArrayBound>& Bounds() const { return bounds_; }

@@ -10,8 +10,8 @@ VariantArray::VariantArray(std::vector<ArrayBound> bounds)
     std::size_t count = 1;
     for (const ArrayBound& b : bounds_) {
         if (b.Count() < 0)
-            throw EConvertError("Array bounds " + std::to_string(b.Low) + ".." + std::to_string(b.High)
-                + " are reversed");
+            throw EConvertError(
+                "Array bounds " + std::to_string(b.Low) + ".." + std::to_string(b.High) + " are reversed");
         count *= static_cast<std::size_t>(b.Count());
         if (count > (1u << 26))
             throw EConvertError("Array of more than 67108864 elements");
@@ -28,14 +28,17 @@ Variant& VariantArray::At(const std::vector<int>& indices)
     for (std::size_t d = 0; d < bounds_.size(); ++d) {
         const ArrayBound& b = bounds_[d];
         if (indices[d] < b.Low || indices[d] > b.High)
-            throw EListError("Array index " + std::to_string(indices[d]) + " is outside " + std::to_string(b.Low)
-                + ".." + std::to_string(b.High));
+            throw EListError("Array index " + std::to_string(indices[d]) + " is outside " + std::to_string(b.Low) + ".."
+                + std::to_string(b.High));
         offset = offset * static_cast<std::size_t>(b.Count()) + static_cast<std::size_t>(indices[d] - b.Low);
     }
     return items_[offset];
 }
 
-int Variant::DimCount() const { return array_ ? static_cast<int>(array_->Bounds().size()) : 0; }
+int Variant::DimCount() const
+{
+    return array_ ? static_cast<int>(array_->Bounds().size()) : 0;
+}
 
 ArrayBound Variant::Bound(int dimension) const
 {

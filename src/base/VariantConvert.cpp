@@ -38,46 +38,68 @@ bool TextToNumber(const std::string& text, long double& value)
     return TryTextToFloat(text, value);
 }
 
-bool RoundsIntoInt64(long double value) { return std::isfinite(value) && std::fabs(value) < 9.2233720368547758e18L; }
+bool RoundsIntoInt64(long double value)
+{
+    return std::isfinite(value) && std::fabs(value) < 9.2233720368547758e18L;
+}
 
 } // namespace
 
 std::string Variant::AsString() const
 {
     switch (type_) {
-    case varEmpty: return "";
+    case varEmpty:
+        return "";
     case varSmallint:
     case varInteger:
     case varByte:
     case varWord:
     case varInt64:
-    case varDispatch: return std::to_string(value_.i64);
-    case varSingle: return FloatToText(value_.f32, 7);
-    case varDouble: return FloatToText(value_.f64);
-    case varCurrency: return CurrencyToText({ value_.i64 });
-    case varDate: return DateTimeToText(value_.f64);
-    case varBoolean: return value_.b ? "True" : "False";
-    case varString: return text_;
-    case varOleStr: return Utf16ToUtf8(wide_);
-    default: FailConversion("String");
+    case varDispatch:
+        return std::to_string(value_.i64);
+    case varSingle:
+        return FloatToText(value_.f32, 7);
+    case varDouble:
+        return FloatToText(value_.f64);
+    case varCurrency:
+        return CurrencyToText({ value_.i64 });
+    case varDate:
+        return DateTimeToText(value_.f64);
+    case varBoolean:
+        return value_.b ? "True" : "False";
+    case varString:
+        return text_;
+    case varOleStr:
+        return Utf16ToUtf8(wide_);
+    default:
+        FailConversion("String");
     }
 }
 
-std::u16string Variant::AsWideString() const { return type_ == varOleStr ? wide_ : Utf8ToUtf16(AsString()); }
+std::u16string Variant::AsWideString() const
+{
+    return type_ == varOleStr ? wide_ : Utf8ToUtf16(AsString());
+}
 
-std::string Variant::ToText() const { return type_ == varNull ? std::string() : AsString(); }
+std::string Variant::ToText() const
+{
+    return type_ == varNull ? std::string() : AsString();
+}
 
 std::int64_t Variant::AsInt64() const
 {
     switch (type_) {
-    case varEmpty: return 0;
+    case varEmpty:
+        return 0;
     case varSmallint:
     case varInteger:
     case varByte:
     case varWord:
     case varInt64:
-    case varDispatch: return value_.i64;
-    case varBoolean: return value_.b ? 1 : 0;
+    case varDispatch:
+        return value_.i64;
+    case varBoolean:
+        return value_.b ? 1 : 0;
     case varSingle:
     case varDouble:
     case varCurrency:
@@ -98,7 +120,8 @@ std::int64_t Variant::AsInt64() const
             return RoundHalfEven(f);
         FailConversion("Int64");
     }
-    default: FailConversion("Int64");
+    default:
+        FailConversion("Int64");
     }
 }
 
@@ -118,17 +141,23 @@ std::int32_t Variant::AsInteger() const
 long double Variant::AsFloat() const
 {
     switch (type_) {
-    case varEmpty: return 0;
+    case varEmpty:
+        return 0;
     case varSmallint:
     case varInteger:
     case varByte:
     case varWord:
-    case varInt64: return static_cast<long double>(value_.i64);
-    case varBoolean: return value_.b ? 1 : 0;
-    case varSingle: return value_.f32;
+    case varInt64:
+        return static_cast<long double>(value_.i64);
+    case varBoolean:
+        return value_.b ? 1 : 0;
+    case varSingle:
+        return value_.f32;
     case varDouble:
-    case varDate: return value_.f64;
-    case varCurrency: return Currency { value_.i64 }.Value();
+    case varDate:
+        return value_.f64;
+    case varCurrency:
+        return Currency { value_.i64 }.Value();
     case varString:
     case varOleStr: {
         long double f = 0;
@@ -136,24 +165,29 @@ long double Variant::AsFloat() const
             return f;
         FailConversion("Double");
     }
-    default: FailConversion("Double");
+    default:
+        FailConversion("Double");
     }
 }
 
 bool Variant::AsBoolean() const
 {
     switch (type_) {
-    case varEmpty: return false;
-    case varBoolean: return value_.b;
+    case varEmpty:
+        return false;
+    case varBoolean:
+        return value_.b;
     case varSmallint:
     case varInteger:
     case varByte:
     case varWord:
-    case varInt64: return value_.i64 != 0;
+    case varInt64:
+        return value_.i64 != 0;
     case varSingle:
     case varDouble:
     case varCurrency:
-    case varDate: return AsFloat() != 0;
+    case varDate:
+        return AsFloat() != 0;
     case varString:
     case varOleStr: {
         std::string text(TrimBlanks(AsString()));
@@ -166,14 +200,16 @@ bool Variant::AsBoolean() const
             return f != 0;
         FailConversion("Boolean");
     }
-    default: FailConversion("Boolean");
+    default:
+        FailConversion("Boolean");
     }
 }
 
 TDateTime Variant::AsDateTime() const
 {
     switch (type_) {
-    case varEmpty: return 0;
+    case varEmpty:
+        return 0;
     case varSmallint:
     case varInteger:
     case varByte:
@@ -182,7 +218,8 @@ TDateTime Variant::AsDateTime() const
     case varSingle:
     case varDouble:
     case varCurrency:
-    case varDate: return static_cast<TDateTime>(AsFloat());
+    case varDate:
+        return static_cast<TDateTime>(AsFloat());
     case varString:
     case varOleStr: {
         TDateTime serial = 0;
@@ -193,7 +230,8 @@ TDateTime Variant::AsDateTime() const
             return static_cast<TDateTime>(f);
         FailConversion("Date");
     }
-    default: FailConversion("Date");
+    default:
+        FailConversion("Date");
     }
 }
 
@@ -217,6 +255,9 @@ std::int32_t Variant::AsHandle() const
     return static_cast<std::int32_t>(value_.i64);
 }
 
-HandleTarget* Variant::AsObject() const { return ObjectFromHandle(AsHandle()); }
+HandleTarget* Variant::AsObject() const
+{
+    return ObjectFromHandle(AsHandle());
+}
 
 } // namespace qbx

@@ -11,7 +11,8 @@
 namespace qbx::cli {
 namespace {
 
-struct CommandRule {
+struct CommandRule
+{
     const char* Name;
     const char* Inputs; // the input extensions accepted, separated by blanks
     bool NeedsOutput;
@@ -39,7 +40,8 @@ std::string Extension(const std::string& name)
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return "";
     std::string ext = name.substr(dot);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(
+        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
 }
 

@@ -9,7 +9,8 @@ namespace qbx::cli {
 
 enum ExitCode : int { exitSuccess = 0, exitReportErrors = 1, exitUsage = 2 };
 
-struct Options {
+struct Options
+{
     std::string Command; // prepare, export, print, preview, info, check
     std::string Input;
     std::string Output;
@@ -21,7 +22,8 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> Variables; // name -> value
 };
 
-struct ParseResult {
+struct ParseResult
+{
     enum Action { Run, ShowHelp, ShowVersion, Fail } What = Fail;
     Options Parsed;
     std::string Error; // for Fail: what is wrong, naming the option or argument

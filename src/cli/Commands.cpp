@@ -7,7 +7,10 @@
 namespace qbx::cli {
 namespace {
 
-bool Readable(const std::string& fileName) { return std::ifstream(fileName, std::ios::binary).good(); }
+bool Readable(const std::string& fileName)
+{
+    return std::ifstream(fileName, std::ios::binary).good();
+}
 
 // What each command still waits for, in the user's terms.
 const char* MissingPiece(const std::string& command)
@@ -37,8 +40,7 @@ int RunCommand(const Options& options, std::ostream& err)
             return exitUsage;
         }
     }
-    err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command)
-        << " is not built)\n";
+    err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command) << " is not built)\n";
     return exitUsage;
 }
 

@@ -1,10 +1,11 @@
 // qbx: the command line for preparing, exporting, printing and inspecting reports.
-#include "cli/Commands.h"
 #include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "platform/qt/QtPlatform.h"
 
-#include <QApplication>
 #include <iostream>
+
+#include <QApplication>
 
 #ifndef QBX_VERSION
 #define QBX_VERSION "0"
@@ -16,10 +17,17 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     ParseResult parsed = ParseCommandLine(args);
     switch (parsed.What) {
-    case ParseResult::ShowHelp: std::cout << UsageText(); return exitSuccess;
-    case ParseResult::ShowVersion: std::cout << "qbx " << QBX_VERSION << "\n"; return exitSuccess;
-    case ParseResult::Fail: std::cerr << "qbx: " << parsed.Error << "\n\n" << UsageText(); return exitUsage;
-    case ParseResult::Run: break;
+    case ParseResult::ShowHelp:
+        std::cout << UsageText();
+        return exitSuccess;
+    case ParseResult::ShowVersion:
+        std::cout << "qbx " << QBX_VERSION << "\n";
+        return exitSuccess;
+    case ParseResult::Fail:
+        std::cerr << "qbx: " << parsed.Error << "\n\n" << UsageText();
+        return exitUsage;
+    case ParseResult::Run:
+        break;
     }
     // Reports draw text and pictures through Qt even without a window; headless runs use offscreen.
     std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);

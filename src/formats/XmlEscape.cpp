@@ -31,7 +31,8 @@ std::string XmlUnescape(std::string_view value)
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '&' && i + 2 < value.size() && value[i + 1] == '#') {
             std::size_t end = value.find(';', i + 2);
-            std::string_view digits = value.substr(i + 2, end == std::string_view::npos ? std::string_view::npos : end - i - 2);
+            std::string_view digits
+                = value.substr(i + 2, end == std::string_view::npos ? std::string_view::npos : end - i - 2);
             long long code = 0;
             if (!TryTextToInt64(digits, code) || digits.find_first_not_of("0123456789") != std::string_view::npos)
                 throw EConvertError("'" + std::string(digits) + "' is not a valid integer value");

@@ -7,7 +7,8 @@
 namespace qbx {
 
 // A top-level window owned by the program's main routine; its button is its Qt child.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget
+{
 public:
     explicit TForm1(QWidget* parent = nullptr);
 

@@ -10,7 +10,8 @@ namespace {
 std::uint32_t U32(std::string_view b, std::size_t at)
 {
     return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8
-        | static_cast<unsigned char>(b[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
+        | static_cast<unsigned char>(b[at + 2]) << 16
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
 }
 
 std::uint16_t U16(std::string_view b, std::size_t at)
@@ -30,9 +31,13 @@ void Put16(std::string& out, std::uint16_t v)
     out += static_cast<char>(v >> 8);
 }
 
-[[noreturn]] void Bad(const std::string& what) { throw EConvertError("Invalid bitmap: " + what); }
+[[noreturn]] void Bad(const std::string& what)
+{
+    throw EConvertError("Invalid bitmap: " + what);
+}
 
-struct BitmapHeader {
+struct BitmapHeader
+{
     std::size_t PixelOffset = 0, InfoSize = 0;
     int Width = 0, Height = 0, Bits = 0, PaletteCount = 0;
     bool TopDown = false;
@@ -83,8 +88,8 @@ RasterImage DecodeBitmap(std::string_view b)
             std::uint32_t argb = 0;
             if (h.Bits >= 24) {
                 std::size_t p = start + static_cast<std::size_t>(x) * (h.Bits / 8);
-                argb = 0xFF000000u | static_cast<unsigned char>(b[p + 2]) << 16 | static_cast<unsigned char>(b[p + 1]) << 8
-                    | static_cast<unsigned char>(b[p]);
+                argb = 0xFF000000u | static_cast<unsigned char>(b[p + 2]) << 16
+                    | static_cast<unsigned char>(b[p + 1]) << 8 | static_cast<unsigned char>(b[p]);
             } else {
                 std::size_t bit = static_cast<std::size_t>(x) * h.Bits;
                 int byte = static_cast<unsigned char>(b[start + bit / 8]);
@@ -92,8 +97,8 @@ RasterImage DecodeBitmap(std::string_view b)
                 if (index >= h.PaletteCount)
                     Bad("a pixel names palette entry " + std::to_string(index));
                 std::size_t p = palette + 4 * static_cast<std::size_t>(index);
-                argb = 0xFF000000u | static_cast<unsigned char>(b[p + 2]) << 16 | static_cast<unsigned char>(b[p + 1]) << 8
-                    | static_cast<unsigned char>(b[p]);
+                argb = 0xFF000000u | static_cast<unsigned char>(b[p + 2]) << 16
+                    | static_cast<unsigned char>(b[p + 1]) << 8 | static_cast<unsigned char>(b[p]);
             }
             image.SetPixel(x, y, argb);
         }

@@ -27,7 +27,10 @@ TSize Canvas::TextExtent(std::u16string_view text)
     return { std::accumulate(advances.begin(), advances.end(), 0), FontMetrics().Height };
 }
 
-void Canvas::DrawMetafile(const TRect& dest, const Metafile& picture) { picture.PlayOn(*this, dest); }
+void Canvas::DrawMetafile(const TRect& dest, const Metafile& picture)
+{
+    picture.PlayOn(*this, dest);
+}
 
 std::span<const int> PenDashPattern(TPenStyle style)
 {
@@ -37,11 +40,16 @@ std::span<const int> PenDashPattern(TPenStyle style)
     static constexpr std::array<int, 4> kDashDot = { 9, 6, 3, 6 };
     static constexpr std::array<int, 6> kDashDotDot = { 9, 3, 3, 3, 3, 3 };
     switch (style) {
-    case psSolid: return kSolid;
-    case psDash: return kDash;
-    case psDot: return kDot;
-    case psDashDot: return kDashDot;
-    case psDashDotDot: return kDashDotDot;
+    case psSolid:
+        return kSolid;
+    case psDash:
+        return kDash;
+    case psDot:
+        return kDot;
+    case psDashDot:
+        return kDashDot;
+    case psDashDotDot:
+        return kDashDotDot;
     }
     return kSolid;
 }

@@ -19,14 +19,16 @@ enum TPenStyle : int { psSolid, psDash, psDot, psDashDot, psDashDotDot }; // ord
 enum TBrushStyle : int { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 enum TBkMode : int { bkTransparent, bkOpaque };
 
-struct TPen {
+struct TPen
+{
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
     bool operator==(const TPen&) const = default;
 };
 
-struct TBrush {
+struct TBrush
+{
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
     bool operator==(const TBrush&) const = default;
@@ -34,7 +36,8 @@ struct TBrush {
 
 // How one run of text is put out: optionally clipped to a rectangle, right to left, and with explicit
 // whole-pixel advances (one per UTF-16 unit of the text) instead of the font's own.
-struct TTextOutOptions {
+struct TTextOutOptions
+{
     std::optional<TRect> Clip;
     bool RightToLeft = false;
     std::span<const int> Advances;
@@ -56,7 +59,8 @@ enum TTextFlag : int {
 // call, as on a device context. Pixel rules: fills exclude the right and bottom edges, a line's end
 // point is not painted, text advances are whole pixels, and edges are not antialiased.
 // A canvas is owned by whoever created it; drawing calls never take ownership of their arguments.
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
 
@@ -118,7 +122,8 @@ private:
 };
 
 // Selects a brush for the lifetime of the scope and restores the previous one (the hatch-for-one-call rule).
-class BrushScope {
+class BrushScope
+{
 public:
     BrushScope(Canvas& canvas, const TBrush& brush)
         : canvas_(canvas)

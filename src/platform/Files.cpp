@@ -18,13 +18,18 @@
 namespace qbx {
 namespace {
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason()
+{
+    return std::strerror(errno);
+}
 
 } // namespace
 
 bool FileExists(const std::string& fileName)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::stat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -59,7 +64,9 @@ void WriteFileAtomically(const std::string& fileName, std::string_view content)
         reason = Reason();
     }
     // A new file gets the usual permissions rather than the private ones of a temporary file.
-    struct stat info {};
+    struct stat info
+    {
+    };
     mode_t mode = ::stat(fileName.c_str(), &info) == 0 ? info.st_mode & 07777 : 0666 & ~[] {
         mode_t mask = ::umask(0);
         ::umask(mask);

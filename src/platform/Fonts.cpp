@@ -7,8 +7,14 @@
 
 namespace qbx {
 
-int FontHeightForSize(long double points, int dpi) { return -RoundToInt(points * dpi / 72.0L); }
+int FontHeightForSize(long double points, int dpi)
+{
+    return -RoundToInt(points * dpi / 72.0L);
+}
 
-long double FontSizeForHeight(int height, int dpi) { return std::abs(height) * 72.0L / dpi; }
+long double FontSizeForHeight(int height, int dpi)
+{
+    return std::abs(height) * 72.0L / dpi;
+}
 
 } // namespace qbx

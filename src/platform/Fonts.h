@@ -15,7 +15,8 @@ inline constexpr int DEFAULT_CHARSET = 1;
 // A font as a canvas is asked to use it. `Height` is in device pixels: negative is the character
 // height (the em size), positive the cell height; `Escapement` rotates text counter-clockwise in
 // tenths of a degree.
-struct TFontDesc {
+struct TFontDesc
+{
     std::string Name = "Arial";
     int Height = -13; // 10 points at 96 dpi
     TFontStyles Style = 0;
@@ -31,7 +32,8 @@ int FontHeightForSize(long double points, int dpi);
 long double FontSizeForHeight(int height, int dpi);
 
 // Metrics of the font selected into a canvas, in device pixels.
-struct TFontMetrics {
+struct TFontMetrics
+{
     int Height = 0; // cell height = Ascent + Descent
     int Ascent = 0;
     int Descent = 0;
@@ -40,7 +42,8 @@ struct TFontMetrics {
 };
 
 // The installed family a requested family name resolves to (through the project's font configuration).
-class FontCatalog {
+class FontCatalog
+{
 public:
     virtual ~FontCatalog() = default;
     virtual std::string ResolvedFamily(const std::string& requested) = 0;

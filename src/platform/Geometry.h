@@ -3,17 +3,20 @@
 
 namespace qbx {
 
-struct TPoint {
+struct TPoint
+{
     int X = 0, Y = 0;
     bool operator==(const TPoint&) const = default;
 };
 
-struct TSize {
+struct TSize
+{
     int Width = 0, Height = 0;
     bool operator==(const TSize&) const = default;
 };
 
-struct TRect {
+struct TRect
+{
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
@@ -22,7 +25,8 @@ struct TRect {
 };
 
 // Page-unit rectangle: extended-precision pixels at 96 per inch.
-struct TRectF {
+struct TRectF
+{
     long double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 

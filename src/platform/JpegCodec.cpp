@@ -14,7 +14,8 @@ namespace qbx {
 namespace {
 
 // libjpeg reports errors through a callback that must not return; it jumps back with the message kept.
-struct JpegError {
+struct JpegError
+{
     jpeg_error_mgr Manager;
     std::jmp_buf Jump;
     char Message[JMSG_LENGTH_MAX];

@@ -24,8 +24,14 @@ std::string RectText(const TRect& r)
         + std::to_string(r.Bottom);
 }
 
-std::string PenText(const TPen& p) { return " pen=" + Hex(p.Color) + "/" + std::to_string(p.Width) + "/" + std::to_string(p.Style); }
-std::string BrushText(const TBrush& b) { return " brush=" + Hex(b.Color) + "/" + std::to_string(b.Style); }
+std::string PenText(const TPen& p)
+{
+    return " pen=" + Hex(p.Color) + "/" + std::to_string(p.Width) + "/" + std::to_string(p.Style);
+}
+std::string BrushText(const TBrush& b)
+{
+    return " brush=" + Hex(b.Color) + "/" + std::to_string(b.Style);
+}
 
 std::string PointsText(const std::vector<TPoint>& points)
 {
@@ -36,7 +42,8 @@ std::string PointsText(const std::vector<TPoint>& points)
 }
 
 // Maps frame coordinates onto the destination rectangle.
-struct Mapping {
+struct Mapping
+{
     long double ScaleX = 1, ScaleY = 1;
     int OffsetX = 0, OffsetY = 0;
     int X(int x) const { return OffsetX + RoundToInt(x * ScaleX); }
@@ -52,7 +59,8 @@ void ApplyState(Canvas& target, const CanvasCommand& c, const Mapping& m)
     target.Pen.Width = m.Length(c.Pen.Width, m.ScaleX);
     target.Brush = c.Brush;
     target.Font = c.Font;
-    target.Font.Height = c.Font.Height == 0 ? 0 : (c.Font.Height < 0 ? -1 : 1) * m.Length(std::abs(c.Font.Height), m.ScaleY);
+    target.Font.Height
+        = c.Font.Height == 0 ? 0 : (c.Font.Height < 0 ? -1 : 1) * m.Length(std::abs(c.Font.Height), m.ScaleY);
     target.BkMode = c.BkMode;
 }
 
@@ -85,14 +93,24 @@ void PlayOne(Canvas& target, const CanvasCommand& c, const Mapping& m)
 {
     ApplyState(target, c, m);
     switch (c.Type) {
-    case CanvasCommand::FillRect: target.FillRect(m.Rect(c.Rect)); break;
-    case CanvasCommand::Rectangle: target.Rectangle(m.Rect(c.Rect)); break;
+    case CanvasCommand::FillRect:
+        target.FillRect(m.Rect(c.Rect));
+        break;
+    case CanvasCommand::Rectangle:
+        target.Rectangle(m.Rect(c.Rect));
+        break;
     case CanvasCommand::RoundRect:
         target.RoundRect(m.Rect(c.Rect), m.Length(c.CornerWidth, m.ScaleX), m.Length(c.CornerHeight, m.ScaleY));
         break;
-    case CanvasCommand::Ellipse: target.Ellipse(m.Rect(c.Rect)); break;
-    case CanvasCommand::Polygon: target.Polygon(MapPoints(c.Points, m)); break;
-    case CanvasCommand::Polyline: target.Polyline(MapPoints(c.Points, m)); break;
+    case CanvasCommand::Ellipse:
+        target.Ellipse(m.Rect(c.Rect));
+        break;
+    case CanvasCommand::Polygon:
+        target.Polygon(MapPoints(c.Points, m));
+        break;
+    case CanvasCommand::Polyline:
+        target.Polyline(MapPoints(c.Points, m));
+        break;
     case CanvasCommand::Line: {
         TPoint from = m.Point(c.Points[0]), to = m.Point(c.Points[1]);
         target.MoveTo(from.X, from.Y);
@@ -107,11 +125,21 @@ void PlayOne(Canvas& target, const CanvasCommand& c, const Mapping& m)
         target.TextOut(at.X, at.Y, c.Text, options);
         break;
     }
-    case CanvasCommand::TextWrapped: target.DrawTextWrapped(m.Rect(c.Rect), c.Text, c.Flags); break;
-    case CanvasCommand::Image: target.DrawImage(m.Rect(c.Rect), *c.Picture); break;
-    case CanvasCommand::SaveClip: target.SaveClip(); break;
-    case CanvasCommand::IntersectClip: target.IntersectClip(m.Rect(c.Rect)); break;
-    case CanvasCommand::RestoreClip: target.RestoreClip(); break;
+    case CanvasCommand::TextWrapped:
+        target.DrawTextWrapped(m.Rect(c.Rect), c.Text, c.Flags);
+        break;
+    case CanvasCommand::Image:
+        target.DrawImage(m.Rect(c.Rect), *c.Picture);
+        break;
+    case CanvasCommand::SaveClip:
+        target.SaveClip();
+        break;
+    case CanvasCommand::IntersectClip:
+        target.IntersectClip(m.Rect(c.Rect));
+        break;
+    case CanvasCommand::RestoreClip:
+        target.RestoreClip();
+        break;
     }
 }
 
@@ -120,26 +148,36 @@ void PlayOne(Canvas& target, const CanvasCommand& c, const Mapping& m)
 std::string DescribeCommand(const CanvasCommand& c)
 {
     switch (c.Type) {
-    case CanvasCommand::FillRect: return "FillRect " + RectText(c.Rect) + BrushText(c.Brush);
-    case CanvasCommand::Rectangle: return "Rectangle " + RectText(c.Rect) + PenText(c.Pen) + BrushText(c.Brush);
+    case CanvasCommand::FillRect:
+        return "FillRect " + RectText(c.Rect) + BrushText(c.Brush);
+    case CanvasCommand::Rectangle:
+        return "Rectangle " + RectText(c.Rect) + PenText(c.Pen) + BrushText(c.Brush);
     case CanvasCommand::RoundRect:
-        return "RoundRect " + RectText(c.Rect) + " " + std::to_string(c.CornerWidth) + "," + std::to_string(c.CornerHeight)
-            + PenText(c.Pen) + BrushText(c.Brush);
-    case CanvasCommand::Ellipse: return "Ellipse " + RectText(c.Rect) + PenText(c.Pen) + BrushText(c.Brush);
-    case CanvasCommand::Polygon: return "Polygon" + PointsText(c.Points) + PenText(c.Pen) + BrushText(c.Brush);
-    case CanvasCommand::Polyline: return "Polyline" + PointsText(c.Points) + PenText(c.Pen);
-    case CanvasCommand::Line: return "Line" + PointsText(c.Points) + PenText(c.Pen);
+        return "RoundRect " + RectText(c.Rect) + " " + std::to_string(c.CornerWidth) + ","
+            + std::to_string(c.CornerHeight) + PenText(c.Pen) + BrushText(c.Brush);
+    case CanvasCommand::Ellipse:
+        return "Ellipse " + RectText(c.Rect) + PenText(c.Pen) + BrushText(c.Brush);
+    case CanvasCommand::Polygon:
+        return "Polygon" + PointsText(c.Points) + PenText(c.Pen) + BrushText(c.Brush);
+    case CanvasCommand::Polyline:
+        return "Polyline" + PointsText(c.Points) + PenText(c.Pen);
+    case CanvasCommand::Line:
+        return "Line" + PointsText(c.Points) + PenText(c.Pen);
     case CanvasCommand::TextOut:
         return "TextOut" + PointsText(c.Points) + " \"" + Utf16ToUtf8(c.Text) + "\" font=" + c.Font.Name + "/"
             + std::to_string(c.Font.Height) + "/" + std::to_string(c.Font.Style) + "/" + Hex(c.Font.Color)
             + (c.Font.Escapement ? "/esc" + std::to_string(c.Font.Escapement) : "");
-    case CanvasCommand::TextWrapped: return "TextWrapped " + RectText(c.Rect) + " \"" + Utf16ToUtf8(c.Text) + "\"";
+    case CanvasCommand::TextWrapped:
+        return "TextWrapped " + RectText(c.Rect) + " \"" + Utf16ToUtf8(c.Text) + "\"";
     case CanvasCommand::Image:
         return "Image " + RectText(c.Rect) + " " + std::to_string(c.Picture->Width()) + "x"
             + std::to_string(c.Picture->Height());
-    case CanvasCommand::SaveClip: return "SaveClip";
-    case CanvasCommand::IntersectClip: return "IntersectClip " + RectText(c.Rect);
-    case CanvasCommand::RestoreClip: return "RestoreClip";
+    case CanvasCommand::SaveClip:
+        return "SaveClip";
+    case CanvasCommand::IntersectClip:
+        return "IntersectClip " + RectText(c.Rect);
+    case CanvasCommand::RestoreClip:
+        return "RestoreClip";
     }
     return "?";
 }
@@ -148,8 +186,8 @@ void Metafile::PlayOn(Canvas& target, const TRect& dest) const
 {
     if (Size.Width <= 0 || Size.Height <= 0 || dest.IsEmpty())
         return;
-    Mapping m { static_cast<long double>(dest.Width()) / Size.Width, static_cast<long double>(dest.Height()) / Size.Height,
-        dest.Left, dest.Top };
+    Mapping m { static_cast<long double>(dest.Width()) / Size.Width,
+        static_cast<long double>(dest.Height()) / Size.Height, dest.Left, dest.Top };
     TPen pen = target.Pen;
     TBrush brush = target.Brush;
     TFontDesc font = target.Font;
@@ -200,9 +238,18 @@ CanvasCommand& MetafileCanvas::Record(CanvasCommand::Kind kind)
     return c;
 }
 
-void MetafileCanvas::FillRect(const TRect& rect) { Record(CanvasCommand::FillRect).Rect = rect; }
-void MetafileCanvas::Rectangle(const TRect& rect) { Record(CanvasCommand::Rectangle).Rect = rect; }
-void MetafileCanvas::Ellipse(const TRect& rect) { Record(CanvasCommand::Ellipse).Rect = rect; }
+void MetafileCanvas::FillRect(const TRect& rect)
+{
+    Record(CanvasCommand::FillRect).Rect = rect;
+}
+void MetafileCanvas::Rectangle(const TRect& rect)
+{
+    Record(CanvasCommand::Rectangle).Rect = rect;
+}
+void MetafileCanvas::Ellipse(const TRect& rect)
+{
+    Record(CanvasCommand::Ellipse).Rect = rect;
+}
 
 void MetafileCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
 {
@@ -222,7 +269,10 @@ void MetafileCanvas::Polyline(std::span<const TPoint> points)
     Record(CanvasCommand::Polyline).Points.assign(points.begin(), points.end());
 }
 
-void MetafileCanvas::DrawLine(TPoint from, TPoint to) { Record(CanvasCommand::Line).Points = { from, to }; }
+void MetafileCanvas::DrawLine(TPoint from, TPoint to)
+{
+    Record(CanvasCommand::Line).Points = { from, to };
+}
 
 TFontMetrics MetafileCanvas::FontMetrics()
 {
@@ -258,12 +308,30 @@ void MetafileCanvas::DrawTextWrapped(const TRect& rect, std::u16string_view text
     c.Flags = flags;
 }
 
-int MetafileCanvas::DpiX() const { return dpi_; }
-int MetafileCanvas::DpiY() const { return dpi_; }
-bool MetafileCanvas::IsPrinter() const { return printer_; }
-void MetafileCanvas::SaveClip() { Record(CanvasCommand::SaveClip); }
-void MetafileCanvas::IntersectClip(const TRect& rect) { Record(CanvasCommand::IntersectClip).Rect = rect; }
-void MetafileCanvas::RestoreClip() { Record(CanvasCommand::RestoreClip); }
+int MetafileCanvas::DpiX() const
+{
+    return dpi_;
+}
+int MetafileCanvas::DpiY() const
+{
+    return dpi_;
+}
+bool MetafileCanvas::IsPrinter() const
+{
+    return printer_;
+}
+void MetafileCanvas::SaveClip()
+{
+    Record(CanvasCommand::SaveClip);
+}
+void MetafileCanvas::IntersectClip(const TRect& rect)
+{
+    Record(CanvasCommand::IntersectClip).Rect = rect;
+}
+void MetafileCanvas::RestoreClip()
+{
+    Record(CanvasCommand::RestoreClip);
+}
 
 void MetafileCanvas::DrawImage(const TRect& dest, const RasterImage& image)
 {

@@ -10,9 +10,23 @@
 namespace qbx {
 
 // One recorded drawing call with the drawing state it was made in.
-struct CanvasCommand {
-    enum Kind { FillRect, Rectangle, RoundRect, Ellipse, Polygon, Polyline, Line, TextOut, TextWrapped, Image,
-        SaveClip, IntersectClip, RestoreClip };
+struct CanvasCommand
+{
+    enum Kind {
+        FillRect,
+        Rectangle,
+        RoundRect,
+        Ellipse,
+        Polygon,
+        Polyline,
+        Line,
+        TextOut,
+        TextWrapped,
+        Image,
+        SaveClip,
+        IntersectClip,
+        RestoreClip
+    };
     Kind Type = FillRect;
     TPen Pen;
     TBrush Brush;
@@ -33,7 +47,8 @@ struct CanvasCommand {
 std::string DescribeCommand(const CanvasCommand& command);
 
 // A vector picture: commands in the coordinates of a frame of `Size` pixels at `Dpi`.
-class Metafile {
+class Metafile
+{
 public:
     TSize Size;
     int Dpi = 96;
@@ -45,7 +60,8 @@ public:
 
 // A canvas that records into a Metafile. Text is measured on a canvas given by the owner (it must
 // outlive this one), so that a picture recorded now lays out text as the device it imitates would.
-class MetafileCanvas : public Canvas {
+class MetafileCanvas : public Canvas
+{
 public:
     MetafileCanvas(TSize size, Canvas& measuring);
 

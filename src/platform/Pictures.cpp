@@ -22,8 +22,8 @@ TColor RasterImage::PixelColor(int x, int y) const
 
 PictureFormat DetectPictureFormat(std::string_view bytes)
 {
-    if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xD8
-        && static_cast<unsigned char>(bytes[2]) == 0xFF)
+    if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF
+        && static_cast<unsigned char>(bytes[1]) == 0xD8 && static_cast<unsigned char>(bytes[2]) == 0xFF)
         return PictureFormat::Jpeg;
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
         return PictureFormat::Bitmap;
@@ -33,9 +33,12 @@ PictureFormat DetectPictureFormat(std::string_view bytes)
 RasterImage DecodePicture(std::string_view bytes)
 {
     switch (DetectPictureFormat(bytes)) {
-    case PictureFormat::Jpeg: return DecodeJpeg(bytes);
-    case PictureFormat::Bitmap: return DecodeBitmap(bytes);
-    case PictureFormat::Unknown: break;
+    case PictureFormat::Jpeg:
+        return DecodeJpeg(bytes);
+    case PictureFormat::Bitmap:
+        return DecodeBitmap(bytes);
+    case PictureFormat::Unknown:
+        break;
     }
     throw EConvertError("Picture data is neither a bitmap nor a JPEG image");
 }

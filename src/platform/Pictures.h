@@ -15,7 +15,8 @@ namespace qbx {
 class Canvas;
 
 // An uncompressed 32-bit image: one 0xAARRGGBB word a pixel, rows top to bottom.
-class RasterImage {
+class RasterImage
+{
 public:
     RasterImage() = default;
     RasterImage(int width, int height, std::uint32_t fill = 0xFFFFFFFF);

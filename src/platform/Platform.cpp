@@ -24,6 +24,9 @@ Platform& CurrentPlatform()
     return *gPlatform;
 }
 
-bool HasPlatform() { return gPlatform != nullptr; }
+bool HasPlatform()
+{
+    return gPlatform != nullptr;
+}
 
 } // namespace qbx

@@ -12,14 +12,16 @@ class RasterImage;
 class Ui;
 
 // A canvas over an image of its own, whose pixels can be read back.
-class BitmapCanvas : public Canvas {
+class BitmapCanvas : public Canvas
+{
 public:
     virtual RasterImage Snapshot() const = 0;
 };
 
 // Implemented once per platform (Qt for the programs, a deterministic fake for core tests) and installed
 // at start-up with InstallPlatform; it is not owned by the core and must outlive every use.
-class Platform {
+class Platform
+{
 public:
     virtual ~Platform() = default;
     virtual Ui& GetUi() = 0;

@@ -47,7 +47,8 @@ SettingsStore::~SettingsStore()
     }
 }
 
-std::string SettingsStore::ReadString(const std::string& section, const std::string& key, const std::string& fallback) const
+std::string SettingsStore::ReadString(
+    const std::string& section, const std::string& key, const std::string& fallback) const
 {
     auto s = sections_.find(section);
     if (s == sections_.end())
@@ -84,7 +85,10 @@ void SettingsStore::WriteBool(const std::string& section, const std::string& key
     WriteString(section, key, value ? "1" : "0");
 }
 
-bool SettingsStore::SectionExists(const std::string& section) const { return sections_.count(section) != 0; }
+bool SettingsStore::SectionExists(const std::string& section) const
+{
+    return sections_.count(section) != 0;
+}
 
 void SettingsStore::DeleteKey(const std::string& section, const std::string& key)
 {
@@ -93,7 +97,10 @@ void SettingsStore::DeleteKey(const std::string& section, const std::string& key
         changed_ = true;
 }
 
-void SettingsStore::EraseSection(const std::string& section) { changed_ = sections_.erase(section) != 0 || changed_; }
+void SettingsStore::EraseSection(const std::string& section)
+{
+    changed_ = sections_.erase(section) != 0 || changed_;
+}
 
 void SettingsStore::Flush()
 {

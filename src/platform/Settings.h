@@ -9,7 +9,8 @@ namespace qbx {
 
 // Sections of keys and values, kept in memory and written back atomically by Flush (and on destruction
 // when changed). Section and key names are compared without regard to case, as in INI files.
-class SettingsStore {
+class SettingsStore
+{
 public:
     explicit SettingsStore(std::string fileName); // reads the file when it exists
     ~SettingsStore();
@@ -29,7 +30,8 @@ public:
     void Flush(); // raises EFileError naming the file when it cannot be written
 
 private:
-    struct NoCase {
+    struct NoCase
+    {
         bool operator()(const std::string& a, const std::string& b) const;
     };
     using Section = std::map<std::string, std::string, NoCase>;

@@ -10,10 +10,20 @@ namespace qbx {
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgButtons { mbOK, mbOKCancel, mbYesNo, mbYesNoCancel };
 // Modal results, numbered as the system's dialogs return them.
-enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
 
 // A timer on the window thread; its handler runs from the message loop. Owned by whoever created it.
-class Timer {
+class Timer
+{
 public:
     virtual ~Timer() = default;
     virtual void SetEnabled(bool enabled) = 0;
@@ -23,20 +33,22 @@ public:
 };
 
 // A window the core shows modally (the preview, a dialog page, the password window).
-class ModalWindow {
+class ModalWindow
+{
 public:
     virtual ~ModalWindow() = default;
     virtual TModalResult ShowModal() = 0;
 };
 
-class Ui {
+class Ui
+{
 public:
     virtual ~Ui() = default;
 
     // Shows a message and waits for the answer; headless, the text goes to standard error and the
     // first button's answer is returned.
-    virtual TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
-        TMsgDlgButtons buttons = mbOK)
+    virtual TModalResult MessageBox(
+        const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons = mbOK)
         = 0;
     // Asks for a line of text (the password window); false when the user cancels.
     virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, bool secret) = 0;

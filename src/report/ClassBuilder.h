@@ -11,8 +11,7 @@ namespace qbx {
 
 namespace detail {
 
-template <class V>
-Variant ToVariant(const V& value)
+template <class V> Variant ToVariant(const V& value)
 {
     if constexpr (std::is_same_v<V, bool>)
         return Variant(value);
@@ -30,8 +29,7 @@ Variant ToVariant(const V& value)
         return Variant(std::string(value));
 }
 
-template <class V>
-V FromVariant(const Variant& value)
+template <class V> V FromVariant(const Variant& value)
 {
     if constexpr (std::is_same_v<V, bool>)
         return value.AsBoolean();
@@ -53,8 +51,8 @@ V FromVariant(const Variant& value)
 
 // Adds properties of class T to a ClassInfo. Each call describes one property; Default and Stored
 // apply to the property added last.
-template <class T>
-class ClassBuilder {
+template <class T> class ClassBuilder
+{
 public:
     explicit ClassBuilder(ClassInfo& info)
         : info_(info)
@@ -82,33 +80,27 @@ public:
         return *this;
     }
 
-    template <class Getter, class Setter>
-    ClassBuilder& Integer(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& Integer(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::Integer, "Integer", get, set);
     }
-    template <class Getter, class Setter>
-    ClassBuilder& Float(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& Float(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::Float, "Extended", get, set);
     }
-    template <class Getter, class Setter>
-    ClassBuilder& String(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& String(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::String, "String", get, set);
     }
-    template <class Getter, class Setter>
-    ClassBuilder& Boolean(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& Boolean(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::Boolean, "Boolean", get, set);
     }
-    template <class Getter, class Setter>
-    ClassBuilder& Event(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& Event(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::Event, "TNotifyEvent", get, set);
     }
-    template <class Getter, class Setter>
-    ClassBuilder& Lines(const char* name, Getter get, Setter set)
+    template <class Getter, class Setter> ClassBuilder& Lines(const char* name, Getter get, Setter set)
     {
         return Property(name, TPropKind::Lines, "TStrings", get, set);
     }
@@ -130,21 +122,18 @@ public:
         return Property(name, TPropKind::Reference, typeName, get, set);
     }
     // A nested object owned by T; assigning the property copies into it.
-    template <class Accessor>
-    ClassBuilder& Object(const char* name, const char* typeName, Accessor nested)
+    template <class Accessor> ClassBuilder& Object(const char* name, const char* typeName, Accessor nested)
     {
         Flush();
         pending_ = PropInfo {};
         pending_->Name = name;
         pending_->Kind = TPropKind::Object;
         pending_->TypeName = typeName;
-        pending_->Nested = [nested](TqbxPersistent& o) -> TqbxPersistent* {
-            return &std::invoke(nested, static_cast<T&>(o));
-        };
+        pending_->Nested
+            = [nested](TqbxPersistent& o) -> TqbxPersistent* { return &std::invoke(nested, static_cast<T&>(o)); };
         auto reach = pending_->Nested;
-        pending_->Get = [reach](const TqbxPersistent& o) {
-            return Variant::FromObject(reach(const_cast<TqbxPersistent&>(o)));
-        };
+        pending_->Get
+            = [reach](const TqbxPersistent& o) { return Variant::FromObject(reach(const_cast<TqbxPersistent&>(o))); };
         pending_->Set = [reach](TqbxPersistent& o, const Variant& v) {
             if (auto* source = dynamic_cast<TqbxPersistent*>(v.AsObject()))
                 reach(o)->Assign(*source);
@@ -157,8 +146,7 @@ public:
         pending_->Default = std::move(value);
         return *this;
     }
-    template <class Test>
-    ClassBuilder& Stored(Test test)
+    template <class Test> ClassBuilder& Stored(Test test)
     {
         pending_->Stored = [test](const TqbxPersistent& o) { return std::invoke(test, static_cast<const T&>(o)); };
         return *this;

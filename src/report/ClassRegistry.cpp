@@ -22,7 +22,8 @@ void ClassRegistry::Register(const ClassInfo& info)
 
 const ClassInfo* ClassRegistry::Find(const std::string& className) const
 {
-    auto it = std::find_if(classes_.begin(), classes_.end(), [&](const ClassInfo* c) { return c->ClassName() == className; });
+    auto it = std::find_if(
+        classes_.begin(), classes_.end(), [&](const ClassInfo* c) { return c->ClassName() == className; });
     return it == classes_.end() ? nullptr : *it;
 }
 

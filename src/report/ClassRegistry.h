@@ -9,7 +9,8 @@
 
 namespace qbx {
 
-class ClassRegistry {
+class ClassRegistry
+{
 public:
     static ClassRegistry& Instance();
 
@@ -23,7 +24,8 @@ private:
     std::vector<const ClassInfo*> classes_;
 };
 
-struct ObjectKind {
+struct ObjectKind
+{
     const ClassInfo* Class = nullptr;
     std::string ButtonBitmap;
     int ImageIndex = -1;
@@ -32,7 +34,8 @@ struct ObjectKind {
     int Flags = 0;
 };
 
-class ObjectRegistry {
+class ObjectRegistry
+{
 public:
     static ObjectRegistry& Instance();
     // Enters the kind and its class; the same class with the same flags a second time is ignored.

@@ -13,18 +13,23 @@ bool PropInfo::IsDefault(const Variant& value) const
     if (!Default)
         return false;
     switch (Kind) {
-    case TPropKind::Float: return std::fabs(static_cast<double>(value.AsFloat() - Default->AsFloat())) <= 1e-6;
+    case TPropKind::Float:
+        return std::fabs(static_cast<double>(value.AsFloat() - Default->AsFloat())) <= 1e-6;
     case TPropKind::String:
     case TPropKind::Event:
-    case TPropKind::Lines: return value.ToText() == Default->ToText();
-    case TPropKind::Boolean: return value.AsBoolean() == Default->AsBoolean();
+    case TPropKind::Lines:
+        return value.ToText() == Default->ToText();
+    case TPropKind::Boolean:
+        return value.AsBoolean() == Default->AsBoolean();
     case TPropKind::Integer:
     case TPropKind::Enum:
-    case TPropKind::Set: return value.AsInt64() == Default->AsInt64();
+    case TPropKind::Set:
+        return value.AsInt64() == Default->AsInt64();
     case TPropKind::Reference:
     case TPropKind::Object:
     case TPropKind::Variant:
-    case TPropKind::Picture: return false;
+    case TPropKind::Picture:
+        return false;
     }
     return false;
 }

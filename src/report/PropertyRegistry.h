@@ -34,7 +34,8 @@ enum class TPropKind {
 
 // One published property. Getters and setters convert through Variant so that every reader of the
 // registry works the same way on every property.
-struct PropInfo {
+struct PropInfo
+{
     std::string Name;
     TPropKind Kind = TPropKind::Integer;
     std::string TypeName;
@@ -52,7 +53,8 @@ struct PropInfo {
 };
 
 // The description of one class: name, parent description, factory and published properties.
-class ClassInfo {
+class ClassInfo
+{
 public:
     using Factory = std::function<TqbxComponent*(TqbxComponent* parent)>;
 

@@ -23,9 +23,15 @@ bool IsIdentifier(const std::string& name)
     return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
-bool Differ(long double a, long double b) { return std::fabs(a - b) > 0.0001L; }
+bool Differ(long double a, long double b)
+{
+    return std::fabs(a - b) > 0.0001L;
+}
 
-std::string Attribute(const char* name, const std::string& value) { return std::string(" ") + name + "=\"" + value + "\""; }
+std::string Attribute(const char* name, const std::string& value)
+{
+    return std::string(" ") + name + "=\"" + value + "\"";
+}
 
 } // namespace
 
@@ -92,7 +98,8 @@ void TqbxComponent::SetParent(TqbxComponent* parent)
         return;
     for (TqbxComponent* p = parent; p; p = p->parent_)
         if (p == this)
-            throw EConvertError("Cannot make " + (name_.empty() ? ClassName() : name_) + " a child of its own descendant");
+            throw EConvertError(
+                "Cannot make " + (name_.empty() ? ClassName() : name_) + " a child of its own descendant");
     Detach();
     parent_ = parent;
     if (parent_) {

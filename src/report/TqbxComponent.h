@@ -27,7 +27,8 @@ inline constexpr int sfFullAttributes = 4; // prepared pages hold its full attri
 // Lifetime: a component created with a parent is that parent's child and is destroyed with it (or
 // explicitly, which detaches it first). A component created without a parent is owned by the caller.
 // The report root is the platform owner of everything below it: names are unique across the report.
-class TqbxComponent : public TqbxPersistent {
+class TqbxComponent : public TqbxPersistent
+{
 public:
     explicit TqbxComponent(TqbxComponent* parent = nullptr);
     ~TqbxComponent() override;
@@ -126,7 +127,8 @@ public:
 protected:
     virtual void FontChanged();
     // The saved bounds of BeforePrint/AfterPrint.
-    struct Bounds {
+    struct Bounds
+    {
         long double Left = 0, Top = 0, Width = 0, Height = 0;
     } savedBounds_;
 

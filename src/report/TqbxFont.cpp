@@ -17,7 +17,8 @@ const ClassInfo& TqbxFont::StaticClassInfo()
             .Integer("Color", &TqbxFont::Color, &TqbxFont::SetColor)
             .Integer("Height", &TqbxFont::Height, &TqbxFont::SetHeight)
             .String("Name", &TqbxFont::Name, &TqbxFont::SetName)
-            .Enum("Pitch", "TFontPitch", { "fpDefault", "fpVariable", "fpFixed" }, &TqbxFont::Pitch, &TqbxFont::SetPitch)
+            .Enum(
+                "Pitch", "TFontPitch", { "fpDefault", "fpVariable", "fpFixed" }, &TqbxFont::Pitch, &TqbxFont::SetPitch)
             .Default(Variant(0))
             // The point size follows from Height and is not written; scripts still read and set it.
             .Integer("Size", &TqbxFont::Size, &TqbxFont::SetSize)
@@ -77,9 +78,15 @@ void TqbxFont::SetName(const std::string& name)
     Changed();
 }
 
-int TqbxFont::Size() const { return RoundToInt(-height_ * 72.0L / PixelsPerInch()); }
+int TqbxFont::Size() const
+{
+    return RoundToInt(-height_ * 72.0L / PixelsPerInch());
+}
 
-void TqbxFont::SetSize(int points) { SetHeight(FontHeightForSize(points, PixelsPerInch())); }
+void TqbxFont::SetSize(int points)
+{
+    SetHeight(FontHeightForSize(points, PixelsPerInch()));
+}
 
 void TqbxFont::SetHeight(int height)
 {

@@ -11,7 +11,8 @@ namespace qbx {
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 
 // Owned by the object whose font it is; OnChange (set by the owner) runs after every change.
-class TqbxFont : public TqbxPersistent {
+class TqbxFont : public TqbxPersistent
+{
 public:
     TqbxFont() = default;
     TqbxFont(const TqbxFont& other);

@@ -9,7 +9,8 @@
 
 namespace qbx {
 
-class TqbxPersistent : public HandleTarget {
+class TqbxPersistent : public HandleTarget
+{
 public:
     ~TqbxPersistent() override = default;
 

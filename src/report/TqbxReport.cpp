@@ -50,9 +50,15 @@ const ClassInfo& TqbxReport::StaticClassInfo()
     return info;
 }
 
-TqbxReport::TqbxReport() { scriptText_.SetText(u"begin\r\n\r\nend."); }
+TqbxReport::TqbxReport()
+{
+    scriptText_.SetText(u"begin\r\n\r\nend.");
+}
 
-TqbxReport::~TqbxReport() { Clear(); }
+TqbxReport::~TqbxReport()
+{
+    Clear();
+}
 
 std::string TqbxReport::ScriptTextValue() const
 {
@@ -62,12 +68,15 @@ std::string TqbxReport::ScriptTextValue() const
     return text;
 }
 
-void TqbxReport::SetScriptTextValue(const std::string& text) { scriptText_.SetText(Utf8ToUtf16(text)); }
+void TqbxReport::SetScriptTextValue(const std::string& text)
+{
+    scriptText_.SetText(Utf8ToUtf16(text));
+}
 
 const std::vector<std::string>& TqbxReport::SystemVariables() const
 {
-    static const std::vector<std::string> names = { "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line",
-        "Line#", "CopyName#" };
+    static const std::vector<std::string> names
+        = { "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#", "CopyName#" };
     return names;
 }
 

@@ -10,7 +10,8 @@
 namespace qbx {
 
 // A sorted list of texts that ignores duplicates: the report's collected errors.
-class SortedStrings {
+class SortedStrings
+{
 public:
     void Add(const std::string& text); // a text already present is ignored
     void Clear() { items_.clear(); }
@@ -23,7 +24,8 @@ private:
 };
 
 // Owned by the host (a form's component or the command line); owns its pages and all objects below them.
-class TqbxReport : public TqbxComponent {
+class TqbxReport : public TqbxComponent
+{
 public:
     TqbxReport();
     ~TqbxReport() override;

@@ -16,7 +16,10 @@ const ClassInfo& TqbxReportComponent::StaticClassInfo()
     return info;
 }
 
-void TqbxReportComponent::BeforePrint() { savedBounds_ = { Left(), Top(), Width(), Height() }; }
+void TqbxReportComponent::BeforePrint()
+{
+    savedBounds_ = { Left(), Top(), Width(), Height() };
+}
 
 void TqbxReportComponent::AfterPrint()
 {

@@ -8,7 +8,8 @@ namespace qbx {
 
 class Canvas;
 
-class TqbxReportComponent : public TqbxComponent {
+class TqbxReportComponent : public TqbxComponent
+{
 public:
     using TqbxComponent::TqbxComponent;
 
@@ -16,7 +17,8 @@ public:
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
 
     // Draws onto a canvas; a device coordinate is round(offset + scale x page units).
-    virtual void Draw(Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) = 0;
+    virtual void Draw(Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY)
+        = 0;
     virtual void BeforePrint(); // saves the bounds
     virtual void GetData() { }
     virtual void AfterPrint(); // restores the saved bounds through SetBounds

@@ -1,5 +1,6 @@
 // Date-time serials and their text forms.
 #include "base/DateTime.h"
+
 #include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,8 @@ namespace {
 
 TEST(DateTime, SerialsCountDaysFromTheEpoch)
 {
-    struct Row {
+    struct Row
+    {
         int y, m, d;
         double serial;
     } rows[] = { { 1899, 12, 30, 0 }, { 1900, 1, 1, 2 }, { 1900, 3, 1, 61 }, { 2000, 1, 1, 36526 },

@@ -10,7 +10,8 @@ namespace {
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
 {
-    struct Row {
+    struct Row
+    {
         long double value;
         std::int64_t rounded;
     } rows[] = { { 0.5L, 0 }, { 1.5L, 2 }, { 2.5L, 2 }, { -0.5L, 0 }, { -1.5L, -2 }, { 2.5000001L, 3 }, { -2.6L, -3 },
@@ -35,7 +36,8 @@ TEST(Rounding, DivisionTruncatesTowardZero)
 
 TEST(FloatText, GeneralFormWithFifteenDigits)
 {
-    struct Row {
+    struct Row
+    {
         long double value;
         const char* text;
     } rows[] = {

@@ -1,8 +1,9 @@
 // The handle table answers "no object" once an object is gone and never hands out a live handle twice.
 #include "base/ObjectHandles.h"
 
-#include <gtest/gtest.h>
 #include <memory>
+
+#include <gtest/gtest.h>
 
 namespace qbx {
 namespace {

@@ -1,9 +1,11 @@
 // The wide-string list: splitting rules, the text form, bounds and files.
-#include "base/Exceptions.h"
 #include "base/TWideStrings.h"
+
+#include "base/Exceptions.h"
 #include "platform/Files.h"
 
 #include <cstdio>
+
 #include <gtest/gtest.h>
 
 namespace qbx {
@@ -19,7 +21,8 @@ std::vector<std::u16string> Lines(const TWideStrings& list)
 
 TEST(TWideStrings, SetTextSplitsAtEveryLineBreakKind)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         std::u16string text;
         std::vector<std::u16string> lines;

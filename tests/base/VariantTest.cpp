@@ -1,14 +1,16 @@
 // Variant kinds, copying and the conversion table, including the conversions that must fail.
+#include "base/Variant.h"
+
 #include "base/Exceptions.h"
 #include "base/ObjectHandles.h"
-#include "base/Variant.h"
 
 #include <gtest/gtest.h>
 
 namespace qbx {
 namespace {
 
-struct TextRow {
+struct TextRow
+{
     const char* name;
     Variant value;
     const char* text;
@@ -39,7 +41,8 @@ TEST(Variant, KindsConvertToText)
     }
 }
 
-struct NumberRow {
+struct NumberRow
+{
     const char* name;
     Variant value;
     std::int64_t integer;
@@ -81,7 +84,8 @@ TEST(Variant, TextConvertsToDateTime)
     EXPECT_DOUBLE_EQ(Variant("2.5").AsDateTime(), 2.5);
 }
 
-struct FailureRow {
+struct FailureRow
+{
     const char* name;
     Variant value;
     int target; // 0 integer, 1 float, 2 boolean, 3 date, 4 string
@@ -98,18 +102,29 @@ TEST(Variant, FailedConversionsNameTheValueAndTheTarget)
         { "null to integer", Variant::Null(), 0, "Cannot convert Null to Integer" },
         { "null to string", Variant::Null(), 4, "Cannot convert Null to String" },
         { "array to string", Variant::CreateArray({ { 0, 1 } }), 4, "Cannot convert Array to String" },
-        { "too big for integer", Variant(std::int64_t { 1 } << 40), 0, "Value 1099511627776 is outside the Integer range" },
+        { "too big for integer", Variant(std::int64_t { 1 } << 40), 0,
+            "Value 1099511627776 is outside the Integer range" },
         { "infinite double", Variant(1e308 * 10), 0, "Cannot convert Double to Integer" },
     };
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(row.name);
         try {
             switch (row.target) {
-            case 0: row.value.AsInteger(); break;
-            case 1: row.value.AsFloat(); break;
-            case 2: row.value.AsBoolean(); break;
-            case 3: row.value.AsDateTime(); break;
-            default: row.value.AsString(); break;
+            case 0:
+                row.value.AsInteger();
+                break;
+            case 1:
+                row.value.AsFloat();
+                break;
+            case 2:
+                row.value.AsBoolean();
+                break;
+            case 3:
+                row.value.AsDateTime();
+                break;
+            default:
+                row.value.AsString();
+                break;
             }
             ADD_FAILURE() << "no error raised";
         } catch (const EConvertError& e) {

@@ -3,13 +3,15 @@
 
 #include <array>
 #include <cstdio>
-#include <gtest/gtest.h>
 #include <sys/wait.h>
+
+#include <gtest/gtest.h>
 
 namespace qbx::cli {
 namespace {
 
-struct Row {
+struct Row
+{
     const char* name;
     std::vector<std::string> args;
     ParseResult::Action action;
@@ -27,14 +29,16 @@ TEST(CommandLine, ParsesEveryCommandShape)
         { "prepare without -o", { "prepare", "a.qb3" }, ParseResult::Fail, "qbx prepare needs -o OUTPUT" },
         { "prepare a .qp3", { "prepare", "a.qp3", "-o", "b.qp3" }, ParseResult::Fail,
             "qbx prepare: input a.qp3 must be a .qb3 file" },
-        { "export png", { "export", "r.qp3", "-o", "r.PNG", "--dpi", "300", "--pages", "1,3,5-" }, ParseResult::Run, "" },
+        { "export png", { "export", "r.qp3", "-o", "r.PNG", "--dpi", "300", "--pages", "1,3,5-" }, ParseResult::Run,
+            "" },
         { "export txt", { "export", "r.qp3", "-o", "r.txt" }, ParseResult::Fail,
             "qbx export: output r.txt must be a .pdf .png .svg file" },
         { "bad dpi", { "export", "r.qp3", "-o", "r.pdf", "--dpi", "0" }, ParseResult::Fail,
             "--dpi takes a whole number from 1 to 2400, not '0'" },
         { "bad pages", { "print", "r.qp3", "--pages", "3-1" }, ParseResult::Fail,
             "--pages takes a page range such as 1,3,5-12 or 5-, not '3-1'" },
-        { "print", { "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" }, ParseResult::Run, "" },
+        { "print", { "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" }, ParseResult::Run,
+            "" },
         { "option of another command", { "info", "r.qb3", "--copies", "2" }, ParseResult::Fail,
             "qbx info has no option --copies" },
         { "missing value", { "preview", "r.qb3", "--data" }, ParseResult::Fail, "option --data needs a value" },
@@ -50,7 +54,8 @@ TEST(CommandLine, ParsesEveryCommandShape)
         EXPECT_EQ(r.What, row.action);
         EXPECT_EQ(r.Error, row.error);
     }
-    ParseResult r = ParseCommandLine({ "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" });
+    ParseResult r
+        = ParseCommandLine({ "print", "r.qb3", "--printer", "Office", "--copies", "2", "--var", "Who=World" });
     EXPECT_EQ(r.Parsed.Printer, "Office");
     EXPECT_EQ(r.Parsed.Copies, 2);
     ASSERT_EQ(r.Parsed.Variables.size(), 1u);

@@ -1,6 +1,7 @@
 // Attribute escaping and unescaping.
-#include "base/Exceptions.h"
 #include "formats/XmlEscape.h"
+
+#include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
 

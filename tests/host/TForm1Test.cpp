@@ -1,6 +1,7 @@
 // The host window opens headless with the geometry, colours and button of its form.
-#include "base/Colors.h"
 #include "host/TForm1.h"
+
+#include "base/Colors.h"
 
 #include <QApplication>
 

@@ -1,6 +1,7 @@
 // The deterministic platform keeps its documented promises.
-#include "base/Exceptions.h"
 #include "platform/fake/FakePlatform.h"
+
+#include "base/Exceptions.h"
 #include "platform/fake/TestFont.h"
 
 #include <gtest/gtest.h>

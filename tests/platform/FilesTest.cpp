@@ -1,9 +1,11 @@
 // Atomic writes, temporary files and file-name helpers.
-#include "base/Exceptions.h"
 #include "platform/Files.h"
+
+#include "base/Exceptions.h"
 
 #include <cstdio>
 #include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace qbx {

@@ -1,6 +1,7 @@
 // Bitmap and JPEG pictures: decoding, encoding, recognition by content and bad data.
-#include "base/Exceptions.h"
 #include "platform/Pictures.h"
+
+#include "base/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,28 @@ TEST(Pictures, PalettedBitmapsAreRead)
 {
     // A 2 x 1 bitmap, 8 bits per pixel, palette {blue, red}, pixels 1, 0.
     std::string b = "BM";
-    auto put32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) b += static_cast<char>(v >> (8 * i)); };
-    auto put16 = [&](std::uint16_t v) { b += static_cast<char>(v); b += static_cast<char>(v >> 8); };
-    put32(14 + 40 + 8 + 4); put32(0); put32(14 + 40 + 8);
-    put32(40); put32(2); put32(1); put16(1); put16(8); put32(0); put32(4); put32(0); put32(0); put32(2); put32(0);
+    auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b += static_cast<char>(v >> (8 * i));
+    };
+    auto put16 = [&](std::uint16_t v) {
+        b += static_cast<char>(v);
+        b += static_cast<char>(v >> 8);
+    };
+    put32(14 + 40 + 8 + 4);
+    put32(0);
+    put32(14 + 40 + 8);
+    put32(40);
+    put32(2);
+    put32(1);
+    put16(1);
+    put16(8);
+    put32(0);
+    put32(4);
+    put32(0);
+    put32(0);
+    put32(2);
+    put32(0);
     b += std::string("\xFF\x00\x00\x00\x00\x00\xFF\x00", 8);
     b += std::string("\x01\x00\x00\x00", 4);
     RasterImage image = DecodeBitmap(b);
@@ -56,8 +75,8 @@ TEST(Pictures, JpegRoundTripKeepsColours)
 TEST(Pictures, BadDataFailsCleanly)
 {
     std::string jpeg = EncodeJpeg(Quadrants());
-    for (std::string bad : { std::string("BM"), std::string("BM") + std::string(60, '\0'), jpeg.substr(0, 40),
-             std::string("GIF89a") }) {
+    for (std::string bad :
+        { std::string("BM"), std::string("BM") + std::string(60, '\0'), jpeg.substr(0, 40), std::string("GIF89a") }) {
         EXPECT_THROW(DecodePicture(bad), EConvertError);
     }
     std::string huge = EncodeBitmap(Quadrants());

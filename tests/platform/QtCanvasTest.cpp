@@ -1,6 +1,7 @@
 // The Qt canvas obeys the pixel rules, checked on the pixels of its image.
-#include "platform/Pictures.h"
 #include "platform/qt/QtCanvas.h"
+
+#include "platform/Pictures.h"
 
 #include <gtest/gtest.h>
 

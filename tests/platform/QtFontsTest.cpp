@@ -9,7 +9,8 @@ namespace {
 
 TEST(QtFonts, TemplateFamiliesResolveToInstalledFonts)
 {
-    struct Row {
+    struct Row
+    {
         const char* requested;
         const char* installed;
     } rows[] = { { "Arial", "Liberation Sans" }, { "Times New Roman", "Liberation Serif" },

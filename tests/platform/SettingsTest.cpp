@@ -1,9 +1,11 @@
 // The settings store keyed by IniFile.
-#include "platform/Files.h"
 #include "platform/Settings.h"
+
+#include "platform/Files.h"
 
 #include <cstdlib>
 #include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace qbx {

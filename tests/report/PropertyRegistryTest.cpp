@@ -20,8 +20,8 @@ std::vector<std::string> Names(const ClassInfo& info)
 TEST(PropertyRegistry, ReportRootListsItsPropertiesInDeclarationOrder)
 {
     EXPECT_EQ(Names(TqbxReport::StaticClassInfo()),
-        (std::vector<std::string> { "Name", "Tag", "Version", "ParentReport", "DataSetName", "DotMatrixReport", "IniFile",
-            "OldStyleProgress", "ScriptLanguage", "ScriptText", "ShowProgress", "StoreInDFM", "OnRunDialogs",
+        (std::vector<std::string> { "Name", "Tag", "Version", "ParentReport", "DataSetName", "DotMatrixReport",
+            "IniFile", "OldStyleProgress", "ScriptLanguage", "ScriptText", "ShowProgress", "StoreInDFM", "OnRunDialogs",
             "OnStartReport", "OnStopReport" }));
 }
 

@@ -6,7 +6,8 @@
 
 namespace qbx::test {
 
-class ProbeView : public TqbxReportComponent {
+class ProbeView : public TqbxReportComponent
+{
 public:
     using TqbxReportComponent::TqbxReportComponent;
     static const ClassInfo& StaticClassInfo()
@@ -27,13 +28,15 @@ public:
     void Draw(Canvas&, long double, long double, long double, long double) override { }
 };
 
-class ProbeBand : public ProbeView {
+class ProbeBand : public ProbeView
+{
 public:
     using ProbeView::ProbeView;
     bool IsBand() const override { return true; }
 };
 
-class ProbeDialogPage : public ProbeView {
+class ProbeDialogPage : public ProbeView
+{
 public:
     using ProbeView::ProbeView;
     bool IsDialogPage() const override { return true; }

@@ -36,8 +36,8 @@ TEST(TqbxComponent, RenamingFollowsTheThreeRules)
     EXPECT_EQ(ErrorOf([&] { b->SetName("a b"); }), "'a b' is not a valid component name");
     b->SetName("Other_2");
     b->SetAncestor(true);
-    EXPECT_EQ(ErrorOf([&] { b->SetName("Renamed"); }),
-        "Could not rename Other_2, it was introduced in the ancestor report");
+    EXPECT_EQ(
+        ErrorOf([&] { b->SetName("Renamed"); }), "Could not rename Other_2, it was introduced in the ancestor report");
     b->SetName(""); // an empty name is allowed and is not a rename check
     EXPECT_EQ(b->Name(), "");
 }
@@ -153,7 +153,8 @@ TEST(TqbxComponent, DiffListsWhatDiffers)
     font.SetName("A&B");
     font.SetStyle(fsBold | fsUnderline);
     b.SetFont(font);
-    EXPECT_EQ(b.Diff(a), " l=\"1.5\" w=\"31\" Visible=\"0\" Font.Name=\"A&#38;B\" Font.Style=\"5\" ParentFont=\"0\" Tag=\"7\"");
+    EXPECT_EQ(b.Diff(a),
+        " l=\"1.5\" w=\"31\" Visible=\"0\" Font.Name=\"A&#38;B\" Font.Style=\"5\" ParentFont=\"0\" Tag=\"7\"");
 }
 
 } // namespace

@@ -11,9 +11,15 @@ FakePlatform::FakePlatform()
 {
 }
 
-FakePlatform::~FakePlatform() { InstallPlatform(previous_); }
+FakePlatform::~FakePlatform()
+{
+    InstallPlatform(previous_);
+}
 
-std::unique_ptr<Canvas> FakePlatform::CreateMeasuringCanvas(int dpi) { return std::make_unique<RecordingCanvas>(dpi); }
+std::unique_ptr<Canvas> FakePlatform::CreateMeasuringCanvas(int dpi)
+{
+    return std::make_unique<RecordingCanvas>(dpi);
+}
 
 std::unique_ptr<BitmapCanvas> FakePlatform::CreateBitmapCanvas(int, int, int)
 {

@@ -8,7 +8,8 @@
 namespace qbx::fake {
 
 // Installs itself on construction and restores the previous platform on destruction.
-class FakePlatform : public Platform, public FontCatalog {
+class FakePlatform : public Platform, public FontCatalog
+{
 public:
     FakePlatform();
     ~FakePlatform() override;

@@ -10,9 +10,15 @@ RecordingCanvas::RecordingCanvas(int dpi, bool printer, TSize size)
 {
 }
 
-TFontMetrics RecordingCanvas::FontMetrics() { return TestFontMetrics(Font); }
+TFontMetrics RecordingCanvas::FontMetrics()
+{
+    return TestFontMetrics(Font);
+}
 
-std::vector<int> RecordingCanvas::CharAdvances(std::u16string_view text) { return TestFontAdvances(Font, text); }
+std::vector<int> RecordingCanvas::CharAdvances(std::u16string_view text)
+{
+    return TestFontAdvances(Font, text);
+}
 
 std::vector<std::string> RecordingCanvas::Log() const
 {

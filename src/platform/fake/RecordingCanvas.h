@@ -8,7 +8,8 @@
 
 namespace qbx::fake {
 
-class RecordingCanvas : public MetafileCanvas {
+class RecordingCanvas : public MetafileCanvas
+{
 public:
     explicit RecordingCanvas(int dpi = 96, bool printer = false, TSize size = { 794, 1123 });
 

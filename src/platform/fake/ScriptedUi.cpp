@@ -5,7 +5,8 @@
 
 namespace qbx::fake {
 
-struct ScriptedUi::ManualTimer : Timer {
+struct ScriptedUi::ManualTimer : Timer
+{
     ManualTimer(ScriptedUi& ui, std::function<void()> tick, int interval)
         : Owner(ui)
         , Tick(std::move(tick))
@@ -24,7 +25,8 @@ struct ScriptedUi::ManualTimer : Timer {
     bool IsEnabled = false;
 };
 
-TModalResult ScriptedUi::MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons)
+TModalResult ScriptedUi::MessageBox(
+    const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons)
 {
     Messages.push_back({ text, caption, type });
     if (MessageAnswers.empty())
@@ -47,7 +49,10 @@ bool ScriptedUi::InputQuery(const std::string&, const std::string& prompt, std::
     return true;
 }
 
-void ScriptedUi::ProcessMessages() { ++ProcessMessagesCalls; }
+void ScriptedUi::ProcessMessages()
+{
+    ++ProcessMessagesCalls;
+}
 
 std::unique_ptr<Timer> ScriptedUi::CreateTimer(std::function<void()> onTick, int intervalMs)
 {

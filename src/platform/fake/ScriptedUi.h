@@ -9,9 +9,11 @@
 
 namespace qbx::fake {
 
-class ScriptedUi : public Ui {
+class ScriptedUi : public Ui
+{
 public:
-    struct Message {
+    struct Message
+    {
         std::string Text, Caption;
         TMsgDlgType Type;
     };
@@ -24,8 +26,8 @@ public:
     std::vector<std::string> Queries; // the prompts asked
     int ProcessMessagesCalls = 0;
 
-    TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
-        TMsgDlgButtons buttons = mbOK) override;
+    TModalResult MessageBox(
+        const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons = mbOK) override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, bool secret) override;
     void ProcessMessages() override;
     std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick, int intervalMs = 50) override;

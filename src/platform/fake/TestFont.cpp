@@ -8,7 +8,10 @@
 namespace qbx::fake {
 namespace {
 
-int EmSize(const TFontDesc& font) { return font.Height == 0 ? 13 : std::abs(font.Height); }
+int EmSize(const TFontDesc& font)
+{
+    return font.Height == 0 ? 13 : std::abs(font.Height);
+}
 
 bool IsWide(char16_t c)
 {

@@ -5,12 +5,13 @@
 #include "platform/Pictures.h"
 #include "platform/qt/QtConvert_p.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QPolygon>
-#include <cmath>
-#include <cstdlib>
 
 namespace qbx {
 namespace {
@@ -18,14 +19,22 @@ namespace {
 Qt::BrushStyle ToQtBrushStyle(TBrushStyle style)
 {
     switch (style) {
-    case bsSolid: return Qt::SolidPattern;
-    case bsClear: return Qt::NoBrush;
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    case bsDiagCross: return Qt::DiagCrossPattern;
+    case bsSolid:
+        return Qt::SolidPattern;
+    case bsClear:
+        return Qt::NoBrush;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
     }
     return Qt::NoBrush;
 }
@@ -107,7 +116,10 @@ void QtCanvas::Begin(QPaintDevice& device)
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, printer_);
 }
 
-void QtCanvas::SetTextAntialiasing(bool on) { painter_.setRenderHint(QPainter::TextAntialiasing, on); }
+void QtCanvas::SetTextAntialiasing(bool on)
+{
+    painter_.setRenderHint(QPainter::TextAntialiasing, on);
+}
 
 void QtCanvas::FillRect(const TRect& rect)
 {
@@ -246,7 +258,10 @@ void QtCanvas::Polyline(std::span<const TPoint> points)
         MoveTo(points.back().X, points.back().Y);
 }
 
-QFont QtCanvas::CurrentQFont() { return ToQFont(Font); }
+QFont QtCanvas::CurrentQFont()
+{
+    return ToQFont(Font);
+}
 
 TFontMetrics QtCanvas::FontMetrics()
 {
@@ -324,7 +339,10 @@ void QtCanvas::DrawTextWrapped(const TRect& rect, std::u16string_view text, int 
     painter_.drawText(ToQRect(rect), qtFlags, ToQString(text));
 }
 
-void QtCanvas::SaveClip() { savedClips_.push_back(clip_); }
+void QtCanvas::SaveClip()
+{
+    savedClips_.push_back(clip_);
+}
 
 void QtCanvas::IntersectClip(const TRect& rect)
 {

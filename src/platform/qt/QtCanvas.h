@@ -3,19 +3,21 @@
 
 #include "platform/Platform.h"
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
-#include <functional>
-#include <optional>
-#include <vector>
 
 class QPaintDevice;
 
 namespace qbx {
 
-class QtCanvas : public BitmapCanvas {
+class QtCanvas : public BitmapCanvas
+{
 public:
     // Draws on an image of its own, white at first.
     QtCanvas(int width, int height, int dpi = 96);

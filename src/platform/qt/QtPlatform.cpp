@@ -5,18 +5,20 @@
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtConvert_p.h"
 
+#include <cstdlib>
+#include <iostream>
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
-#include <cstdlib>
-#include <iostream>
 
 namespace qbx {
 namespace {
 
-class QtTimer : public Timer {
+class QtTimer : public Timer
+{
 public:
     QtTimer(std::function<void()> onTick, int intervalMs)
     {
@@ -42,9 +44,11 @@ TModalResult FirstAnswer(TMsgDlgButtons buttons)
 {
     switch (buttons) {
     case mbOK:
-    case mbOKCancel: return mrOk;
+    case mbOKCancel:
+        return mrOk;
     case mbYesNo:
-    case mbYesNoCancel: return mrYes;
+    case mbYesNoCancel:
+        return mrYes;
     }
     return mrOk;
 }
@@ -52,10 +56,14 @@ TModalResult FirstAnswer(TMsgDlgButtons buttons)
 QMessageBox::StandardButtons ToQtButtons(TMsgDlgButtons buttons)
 {
     switch (buttons) {
-    case mbOK: return QMessageBox::Ok;
-    case mbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case mbYesNo: return QMessageBox::Yes | QMessageBox::No;
-    case mbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case mbOK:
+        return QMessageBox::Ok;
+    case mbOKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case mbYesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case mbYesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -63,11 +71,16 @@ QMessageBox::StandardButtons ToQtButtons(TMsgDlgButtons buttons)
 QMessageBox::Icon ToQtIcon(TMsgDlgType type)
 {
     switch (type) {
-    case mtWarning: return QMessageBox::Warning;
-    case mtError: return QMessageBox::Critical;
-    case mtInformation: return QMessageBox::Information;
-    case mtConfirmation: return QMessageBox::Question;
-    case mtCustom: return QMessageBox::NoIcon;
+    case mtWarning:
+        return QMessageBox::Warning;
+    case mtError:
+        return QMessageBox::Critical;
+    case mtInformation:
+        return QMessageBox::Information;
+    case mtConfirmation:
+        return QMessageBox::Question;
+    case mtCustom:
+        return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
@@ -75,17 +88,21 @@ QMessageBox::Icon ToQtIcon(TMsgDlgType type)
 TModalResult FromQtButton(int button)
 {
     switch (button) {
-    case QMessageBox::Ok: return mrOk;
-    case QMessageBox::Yes: return mrYes;
-    case QMessageBox::No: return mrNo;
-    default: return mrCancel;
+    case QMessageBox::Ok:
+        return mrOk;
+    case QMessageBox::Yes:
+        return mrYes;
+    case QMessageBox::No:
+        return mrNo;
+    default:
+        return mrCancel;
     }
 }
 
 } // namespace
 
-TModalResult QtUi::MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
-    TMsgDlgButtons buttons)
+TModalResult QtUi::MessageBox(
+    const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons)
 {
     if (IsHeadless()) {
         std::cerr << caption << ": " << text << std::endl;
@@ -109,7 +126,10 @@ bool QtUi::InputQuery(const std::string& caption, const std::string& prompt, std
     return ok;
 }
 
-void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtUi::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
 
 std::unique_ptr<Timer> QtUi::CreateTimer(std::function<void()> onTick, int intervalMs)
 {
@@ -132,9 +152,15 @@ QtPlatform::QtPlatform()
 {
 }
 
-QtPlatform::~QtPlatform() { InstallPlatform(previous_); }
+QtPlatform::~QtPlatform()
+{
+    InstallPlatform(previous_);
+}
 
-std::unique_ptr<Canvas> QtPlatform::CreateMeasuringCanvas(int dpi) { return std::make_unique<QtCanvas>(1, 1, dpi); }
+std::unique_ptr<Canvas> QtPlatform::CreateMeasuringCanvas(int dpi)
+{
+    return std::make_unique<QtCanvas>(1, 1, dpi);
+}
 
 std::unique_ptr<BitmapCanvas> QtPlatform::CreateBitmapCanvas(int width, int height, int dpi)
 {

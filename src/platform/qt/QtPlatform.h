@@ -13,23 +13,26 @@ namespace qbx {
 
 // Message boxes, input, timers and pending messages on Qt Widgets. Headless (the offscreen or minimal
 // platform plugin) message boxes print "caption: text" to standard error and answer with the first button.
-class QtUi : public Ui {
+class QtUi : public Ui
+{
 public:
-    TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
-        TMsgDlgButtons buttons = mbOK) override;
+    TModalResult MessageBox(
+        const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons = mbOK) override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, bool secret) override;
     void ProcessMessages() override;
     std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick, int intervalMs = 50) override;
     bool IsHeadless() const override;
 };
 
-class QtFontCatalog : public FontCatalog {
+class QtFontCatalog : public FontCatalog
+{
 public:
     std::string ResolvedFamily(const std::string& requested) override;
 };
 
 // Owned by the program's main routine; installs itself on construction and uninstalls on destruction.
-class QtPlatform : public Platform {
+class QtPlatform : public Platform
+{
 public:
     QtPlatform();
     ~QtPlatform() override;
