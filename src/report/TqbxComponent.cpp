@@ -76,6 +76,18 @@ TqbxComponent::~TqbxComponent()
     font_.OnChange = nullptr;
 }
 
+void TqbxComponent::Assign(const TqbxPersistent& source)
+{
+    if (&source == this)
+        return;
+    if (!dynamic_cast<const TqbxComponent*>(&source)) {
+        TqbxPersistent::Assign(source);
+        return;
+    }
+    Clear();
+    CopyProperties(source, "Name"); // names are never copied: they must stay unique in the report
+}
+
 void TqbxComponent::Detach()
 {
     if (!parent_)

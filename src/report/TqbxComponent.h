@@ -37,6 +37,9 @@ public:
 
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    // From another component: this object loses its children and takes every published property of the
+    // source, default values included, except the name.
+    void Assign(const TqbxPersistent& source) override;
 
     // Names.
     const std::string& Name() const { return name_; }

@@ -26,6 +26,8 @@ public:
     void SetPropValue(std::string_view name, const Variant& value);
 
 protected:
+    // The copy behind Assign; the property named `except` (if any) is left alone.
+    void CopyProperties(const TqbxPersistent& source, std::string_view except);
     const PropInfo& RequireProperty(std::string_view name) const;
 };
 

@@ -137,6 +137,25 @@ TEST(TqbxComponent, DestroyingAChildDetachesIt)
     EXPECT_TRUE(report.Objects().empty());
 }
 
+TEST(TqbxComponent, AssignCopiesPropertiesAndLeavesTheTargetChildless)
+{
+    TqbxReport report;
+    auto* source = new ProbeView(&report);
+    auto* target = new ProbeView(&report);
+    source->SetName("Source");
+    target->SetName("Target");
+    source->SetLeft(42);
+    source->SetVisible(false);
+    new ProbeView(source);
+    new ProbeView(target);
+    target->Assign(*source);
+    EXPECT_TRUE(target->Objects().empty());
+    EXPECT_EQ(source->Objects().size(), 1u);
+    EXPECT_EQ(target->Left(), 42);
+    EXPECT_FALSE(target->Visible());
+    EXPECT_EQ(target->Name(), "Target");
+}
+
 TEST(TqbxComponent, DiffListsWhatDiffers)
 {
     ProbeView a, b;
