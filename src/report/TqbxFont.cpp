@@ -4,8 +4,6 @@
 #include "base/Rounding.h"
 #include "report/ClassBuilder.h"
 
-#include <cstdlib>
-
 namespace qbx {
 
 const ClassInfo& TqbxFont::StaticClassInfo()
@@ -72,10 +70,8 @@ void TqbxFont::Changed()
 
 void TqbxFont::SetName(const std::string& name)
 {
-    if (name.empty() || name == name_)
-        return;
-    name_ = name;
-    Changed();
+    if (!name.empty())
+        Update(name_, name);
 }
 
 int TqbxFont::Size() const
@@ -90,43 +86,27 @@ void TqbxFont::SetSize(int points)
 
 void TqbxFont::SetHeight(int height)
 {
-    if (height == height_)
-        return;
-    height_ = height;
-    Changed();
+    Update(height_, height);
 }
 
 void TqbxFont::SetColor(TColor color)
 {
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
+    Update(color_, color);
 }
 
 void TqbxFont::SetStyle(TFontStyles style)
 {
-    style &= fsBold | fsItalic | fsUnderline | fsStrikeOut;
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
+    Update(style_, style & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
 }
 
 void TqbxFont::SetCharset(int charset)
 {
-    if (charset == charset_)
-        return;
-    charset_ = charset;
-    Changed();
+    Update(charset_, charset);
 }
 
 void TqbxFont::SetPitch(TFontPitch pitch)
 {
-    if (pitch == pitch_)
-        return;
-    pitch_ = pitch;
-    Changed();
+    Update(pitch_, pitch);
 }
 
 bool TqbxFont::SameAs(const TqbxFont& other) const

@@ -46,6 +46,14 @@ public:
 
 private:
     void Changed();
+    // Stores a new value and notifies, unless the value is the same.
+    template <class V> void Update(V& field, const V& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
 
     std::string name_ = "Arial";
     int height_ = -13; // 10 points at 96 pixels per inch
