@@ -23,6 +23,13 @@ std::string Reason()
     return std::strerror(errno);
 }
 
+mode_t CurrentUmask()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 } // namespace
 
 bool FileExists(const std::string& fileName)
@@ -67,11 +74,9 @@ void WriteFileAtomically(const std::string& fileName, std::string_view content)
     struct stat info
     {
     };
-    mode_t mode = ::stat(fileName.c_str(), &info) == 0 ? info.st_mode & 07777 : 0666 & ~[] {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        return mask;
-    }();
+    mode_t mode = 0666 & ~CurrentUmask();
+    if (::stat(fileName.c_str(), &info) == 0)
+        mode = info.st_mode & 07777;
     ::chmod(temp.c_str(), mode);
     if (ok && ::rename(temp.c_str(), fileName.c_str()) != 0) {
         ok = false;

@@ -200,28 +200,31 @@ void TqbxComponent::CreateUniqueName()
     }
 }
 
+void TqbxComponent::StoreUnlessRestricted(long double& field, long double value, TqbxRestriction guard)
+{
+    // Restrictions bind only in design; runs and scripts move and size objects freely.
+    if (!(designing_ && (restrictions_ & guard)))
+        field = value;
+}
+
 void TqbxComponent::SetLeft(long double value)
 {
-    if (!(designing_ && (restrictions_ & rfDontMove)))
-        left_ = value;
+    StoreUnlessRestricted(left_, value, rfDontMove);
 }
 
 void TqbxComponent::SetTop(long double value)
 {
-    if (!(designing_ && (restrictions_ & rfDontMove)))
-        top_ = value;
+    StoreUnlessRestricted(top_, value, rfDontMove);
 }
 
 void TqbxComponent::SetWidth(long double value)
 {
-    if (!(designing_ && (restrictions_ & rfDontSize)))
-        width_ = value;
+    StoreUnlessRestricted(width_, value, rfDontSize);
 }
 
 void TqbxComponent::SetHeight(long double value)
 {
-    if (!(designing_ && (restrictions_ & rfDontSize)))
-        height_ = value;
+    StoreUnlessRestricted(height_, value, rfDontSize);
 }
 
 void TqbxComponent::SetBounds(long double left, long double top, long double width, long double height)

@@ -137,6 +137,7 @@ protected:
 
 private:
     void Detach();
+    void StoreUnlessRestricted(long double& field, long double value, TqbxRestriction guard);
     void CollectDescendants(std::vector<TqbxComponent*>& into) const;
     void CheckNewName(const std::string& name) const;
 
