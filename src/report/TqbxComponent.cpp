@@ -4,6 +4,7 @@
 #include "base/Exceptions.h"
 #include "base/FloatText.h"
 #include "base/Unicode.h"
+#include "formats/TqbxResources.h"
 #include "formats/XmlEscape.h"
 #include "report/ClassBuilder.h"
 #include "report/TqbxReport.h"
@@ -168,7 +169,7 @@ void TqbxComponent::CheckNewName(const std::string& name) const
         return;
     for (TqbxComponent* c : report->AllObjects())
         if (c != this && SameText(c->name_, name))
-            throw EConvertError("prDupl"); // the localized table has no text for this key
+            throw EConvertError(TqbxResources::Instance().Get("prDupl"));
     if (IsAncestor())
         throw EConvertError("Could not rename " + name_ + ", it was introduced in the ancestor report");
 }
