@@ -89,6 +89,14 @@ std::u16string TWideStrings::Text() const
     return out;
 }
 
+std::string TWideStrings::JoinedUtf8() const
+{
+    std::string text = Utf16ToUtf8(Text());
+    if (!text.empty())
+        text.resize(text.size() - 2);
+    return text;
+}
+
 void TWideStrings::SetText(const std::u16string& text)
 {
     lines_.clear();

@@ -30,6 +30,8 @@ public:
 
     // Every line followed by CR LF.
     std::u16string Text() const;
+    // The lines joined by CR LF without a final one: how templates store a list in one attribute.
+    std::string JoinedUtf8() const;
     // Splits at CR LF, CR, LF and U+2028; a final line break adds no empty line.
     void SetText(const std::u16string& text);
 

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "platform/qt/QtPlatform.h"
+#include "report/ClassRegistry.h"
 
 #include <iostream>
 
@@ -32,5 +33,6 @@ int main(int argc, char** argv)
     // Reports draw text and pictures through Qt even without a window; headless runs use offscreen.
     std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);
     qbx::QtPlatform platform;
+    qbx::RegisterStandardClasses();
     return RunCommand(parsed.Parsed, std::cerr);
 }

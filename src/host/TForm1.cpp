@@ -3,8 +3,6 @@
 
 #include "base/Colors.h"
 #include "platform/Fonts.h"
-#include "platform/Platform.h"
-#include "platform/Ui.h"
 #include "platform/qt/QtConvert_p.h"
 
 namespace qbx {
@@ -28,13 +26,29 @@ TForm1::TForm1(QWidget* parent)
     button1_->setGeometry(320, 88, 75, 25);
     button1_->setFocus(); // tab order 0: the first and only control to take the focus
     connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ConfigureReport();
 }
 
 void TForm1::Button1Click()
 {
-    // Loading, preparing and showing arrive with the report core; until then the click says so.
-    CurrentPlatform().GetUi().MessageBox(
-        "Loading and showing 1.qb3 is not available yet: the report core is not built", "Form1", mtInformation);
+    report_.LoadFromFile("1.qb3", false);
+    report_.PrepareReport(true);
+    report_.ShowReport(true);
+}
+
+void TForm1::ConfigureReport()
+{
+    // The design-time settings of qbxReport1; every other property keeps its default.
+    report_.SetDotMatrixReport(false);
+    report_.SetIniFile("\\Software\\Lantorra");
+    report_.PreviewOptions.Buttons = pbDefaultButtons;
+    report_.PreviewOptions.Zoom = 1.0L;
+    report_.PrintOptions.Printer = "Default";
+    report_.PrintOptions.PrintOnSheet = 0;
+    report_.ReportOptions.CreateDate = 39880.6655121528;
+    report_.ReportOptions.LastChange = 39880.66751627315;
+    report_.SetScriptLanguage("VeradaZurezi");
+    report_.SetScriptTextValue("begin\r\n\r\nend.");
 }
 
 } // namespace qbx

@@ -1,6 +1,8 @@
 // The host window Form1: one button that loads, prepares and shows the report 1.qb3.
 #pragma once
 
+#include "report/TqbxReport.h"
+
 #include <QPushButton>
 #include <QWidget>
 
@@ -13,11 +15,16 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     QPushButton* Button1() const { return button1_; }
+    TqbxReport& qbxReport1() { return report_; }
 
-private:
+    // Loads 1.qb3 from the current folder, prepares it and shows it.
     void Button1Click();
 
+private:
+    void ConfigureReport();
+
     QPushButton* button1_;
+    TqbxReport report_;
 };
 
 } // namespace qbx

@@ -1,6 +1,7 @@
 // qbx-host: the one-window host program.
 #include "host/TForm1.h"
 #include "platform/qt/QtPlatform.h"
+#include "report/ClassRegistry.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
 {
     std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);
     qbx::QtPlatform platform;
+    qbx::RegisterStandardClasses();
     qbx::TForm1 form;
     form.show();
     return app->exec();

@@ -40,6 +40,16 @@ public:
     virtual TModalResult ShowModal() = 0;
 };
 
+// The progress window of long runs: a message and a cancel button. Owned by whoever created it.
+class ProgressWindow
+{
+public:
+    virtual ~ProgressWindow() = default;
+    virtual void SetMessage(const std::string& text) = 0;
+    // True once the user pressed cancel.
+    virtual bool Cancelled() const = 0;
+};
+
 class Ui
 {
 public:
@@ -57,6 +67,8 @@ public:
     // A new, disabled timer with the given interval (50 ms for asynchronous preparation).
     virtual std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick, int intervalMs = 50) = 0;
     virtual TModalResult ShowModal(ModalWindow& window) { return window.ShowModal(); }
+    // A shown progress window with the given caption.
+    virtual std::unique_ptr<ProgressWindow> CreateProgressWindow(const std::string& caption) = 0;
     // True when there is no screen to show windows on.
     virtual bool IsHeadless() const = 0;
 };

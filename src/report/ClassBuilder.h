@@ -141,6 +141,19 @@ public:
         return *this;
     }
 
+    // A property that is a public data member of T, read and written directly.
+    template <class M> ClassBuilder& Field(const char* name, TPropKind kind, const char* typeName, M T::*member)
+    {
+        return Property(
+            name, kind, typeName, [member](const T& o) -> const M& { return o.*member; },
+            [member](T& o, M value) { o.*member = std::move(value); });
+    }
+    ClassBuilder& Names(std::vector<std::string> enumerators)
+    {
+        pending_->EnumNames = std::move(enumerators);
+        return *this;
+    }
+
     ClassBuilder& Default(Variant value)
     {
         pending_->Default = std::move(value);

@@ -1,10 +1,13 @@
-// The report root's published properties and collected errors.
+// The report root: published properties, construction and Clear.
 #include "report/TqbxReport.h"
 
 #include "base/Unicode.h"
+#include "formats/TqbxResources.h"
+#include "platform/Ui.h"
 #include "report/ClassBuilder.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace qbx {
 
@@ -23,21 +26,40 @@ std::string SortedStrings::Text() const
     return out;
 }
 
+void SortedStrings::SetText(const std::string& text)
+{
+    items_.clear();
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        Add(line);
+    }
+}
+
 const ClassInfo& TqbxReport::StaticClassInfo()
 {
     static const ClassInfo info = [] {
         ClassInfo c("TqbxReport", &TqbxComponent::StaticClassInfo(), [](TqbxComponent*) { return new TqbxReport; });
         using R = TqbxReport;
+        using K = TPropKind;
         ClassBuilder<R>(c)
             .String("Version", &R::Version, &R::SetVersion)
             .String("ParentReport", &R::ParentReport, &R::SetParentReport)
+            .Reference("DataSet", "TqbxDataSet", &R::DataSet, &R::SetDataSet)
             .String("DataSetName", &R::DataSetName, &R::SetDataSetName)
             .Boolean("DotMatrixReport", &R::DotMatrixReport, &R::SetDotMatrixReport)
+            .Object("EngineOptions", "TqbxEngineOptions", &R::EngineOptions)
             .String("IniFile", &R::IniFile, &R::SetIniFile)
             .Boolean("OldStyleProgress", &R::OldStyleProgress, &R::SetOldStyleProgress)
             .Default(Variant(false))
+            .Reference("Preview", "TqbxCustomPreview", &R::Preview, &R::SetPreview)
+            .Stored([](const R&) { return false; }) // detached while saving: never written
+            .Object("PreviewOptions", "TqbxPreviewOptions", &R::PreviewOptions)
+            .Object("PrintOptions", "TqbxPrintOptions", &R::PrintOptions)
+            .Object("ReportOptions", "TqbxReportOptions", &R::ReportOptions)
             .String("ScriptLanguage", &R::ScriptLanguage, &R::SetScriptLanguage)
-            .Lines("ScriptText", &R::ScriptTextValue, &R::SetScriptTextValue)
+            .Property("ScriptText", K::Lines, "TStrings", &R::ScriptTextValue, &R::SetScriptTextValue)
             .Boolean("ShowProgress", &R::ShowProgress, &R::SetShowProgress)
             .Default(Variant(true))
             .Boolean("StoreInDFM", &R::StoreInDFM, &R::SetStoreInDFM)
@@ -51,33 +73,49 @@ const ClassInfo& TqbxReport::StaticClassInfo()
 }
 
 TqbxReport::TqbxReport()
-{
-    scriptText_.SetText(u"begin\r\n\r\nend.");
-}
-
-TqbxReport::~TqbxReport()
+    : ReportOptions(this)
 {
     Clear();
 }
 
+TqbxReport::~TqbxReport()
+{
+    preview_ = nullptr;
+    TqbxComponent::Clear();
+}
+
+std::string TqbxReport::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obReport");
+}
+
+void TqbxReport::Clear()
+{
+    TqbxComponent::Clear();
+    EngineOptions.Clear();
+    PreviewOptions.Clear();
+    PrintOptions.Clear();
+    ReportOptions.Clear();
+    dataSet_ = nullptr;
+    dataSetName_.clear();
+    dotMatrix_ = false;
+    parentReport_.clear();
+    scriptLanguage_ = "VeradaZurezi";
+    scriptText_.SetText(u"begin\r\n\r\nend.");
+    systemVariables_ = { "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#", "CopyName#" };
+    onRunDialogs_.clear();
+    onStartReport_.clear();
+    onStopReport_.clear();
+}
+
 std::string TqbxReport::ScriptTextValue() const
 {
-    std::string text = Utf16ToUtf8(scriptText_.Text());
-    if (text.size() >= 2)
-        text.resize(text.size() - 2); // the lines joined by CR LF, without a final one
-    return text;
+    return scriptText_.JoinedUtf8();
 }
 
 void TqbxReport::SetScriptTextValue(const std::string& text)
 {
     scriptText_.SetText(Utf8ToUtf16(text));
-}
-
-const std::vector<std::string>& TqbxReport::SystemVariables() const
-{
-    static const std::vector<std::string> names
-        = { "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#", "CopyName#" };
-    return names;
 }
 
 } // namespace qbx

@@ -3,11 +3,20 @@
 
 #include "base/TWideStrings.h"
 #include "report/TqbxComponent.h"
+#include "report/TqbxCustomPreview.h"
+#include "report/TqbxOptions.h"
 
+#include <functional>
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace qbx {
+
+class SettingsStore;
+class Timer;
+class ProgressWindow;
 
 // A sorted list of texts that ignores duplicates: the report's collected errors.
 class SortedStrings
@@ -16,8 +25,10 @@ public:
     void Add(const std::string& text); // a text already present is ignored
     void Clear() { items_.clear(); }
     int Count() const { return static_cast<int>(items_.size()); }
+    bool Empty() const { return items_.empty(); }
     const std::vector<std::string>& Items() const { return items_; }
     std::string Text() const; // every line followed by CR LF
+    void SetText(const std::string& text); // lines split at CR LF, sorted, duplicates dropped
 
 private:
     std::vector<std::string> items_;
@@ -33,19 +44,29 @@ public:
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     bool IsReportRoot() const override { return true; }
+    std::string GetDescription() const override; // the localized "obReport"
 
+    // Published properties.
     const std::string& Version() const { return version_; }
     void SetVersion(const std::string&) { version_ = "4.3"; } // always 4.3, whatever is assigned
     const std::string& ParentReport() const { return parentReport_; }
     void SetParentReport(const std::string& v) { parentReport_ = v; }
+    TqbxComponent* DataSet() const { return dataSet_; } // the main data set (not owned)
+    void SetDataSet(TqbxComponent* v) { dataSet_ = v; }
     const std::string& DataSetName() const { return dataSetName_; }
     void SetDataSetName(const std::string& v) { dataSetName_ = v; }
     bool DotMatrixReport() const { return dotMatrix_; }
     void SetDotMatrixReport(bool v) { dotMatrix_ = v; }
+    TqbxEngineOptions EngineOptions;
     const std::string& IniFile() const { return iniFile_; }
     void SetIniFile(const std::string& v) { iniFile_ = v; }
     bool OldStyleProgress() const { return oldStyleProgress_; }
     void SetOldStyleProgress(bool v) { oldStyleProgress_ = v; }
+    TqbxCustomPreview* Preview() const { return preview_; } // an attached preview control (not owned)
+    void SetPreview(TqbxCustomPreview* v) { preview_ = v; }
+    TqbxPreviewOptions PreviewOptions;
+    TqbxPrintOptions PrintOptions;
+    TqbxReportOptions ReportOptions;
     const std::string& ScriptLanguage() const { return scriptLanguage_; }
     void SetScriptLanguage(const std::string& v) { scriptLanguage_ = v; }
     TWideStrings& ScriptText() { return scriptText_; }
@@ -62,17 +83,54 @@ public:
     const std::string& OnStopReport() const { return onStopReport_; }
     void SetOnStopReport(const std::string& v) { onStopReport_ = v; }
 
+    // Host callbacks; never stored in a template.
+    std::function<void(TqbxReport&, TqbxProgressType, int)> OnProgressStart, OnProgress, OnProgressStop;
+    std::function<void(TqbxReport&)> OnBeginDoc, OnEndDoc, OnPreview;
+
+    // Resets the report to an empty template.
+    void Clear() override;
+
+    // Lifecycle. Each step that needs a part not built yet reports "... is not available yet" through
+    // the collected errors (or raises, where the operation has no result to report it in).
+    bool LoadFromFile(const std::string& fileName, bool raiseIfMissing = false);
+    void LoadFromStream(std::istream& in);
+    void SaveToFile(const std::string& fileName);
+    void SaveToStream(std::ostream& out, bool saveChildren = true, bool saveDefaultValues = false);
+    bool PrepareReport(bool clearLastReport = true);
+    void ShowReport(bool clearLastReport = true);
+    void ShowPreparedReport();
+    // The 50 ms timer of asynchronous preparation, created on first use, disabled.
+    Timer& PrepareTimer();
+
+    // Delivers the collected errors as EngineOptions.NewSilentMode says.
+    void ShowErrors();
+    // Progress of a run, an export or a print job (the engine, exports and printing call these).
+    virtual void ProgressStart(TqbxProgressType type);
+    virtual void Progress(TqbxProgressType type, int value);
+    virtual void ProgressStop(TqbxProgressType type);
+    void ProgressMessage(const std::string& text);
+
+    std::unique_ptr<SettingsStore> OpenSettingsStore() const; // the caller owns the store
+    void SelectConfiguredPrinter();
+
     SortedStrings Errors;
     // "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#", "CopyName#".
-    const std::vector<std::string>& SystemVariables() const;
+    const std::vector<std::string>& SystemVariables() const { return systemVariables_; }
+    std::vector<std::string> DrillDownList;
     std::string FileName;
     std::string CurrentObjectName;
     bool Terminated = false;
     bool Reloading = false;
+    bool EngineRunning = false; // set by the band engine while it runs
+    bool FinalPass = true; // cleared by the band engine during the first pass of a two-pass run
 
 private:
+    bool ShowsProgressWindow(TqbxProgressType type) const;
+
     std::string version_ = "4.3";
     std::string parentReport_, dataSetName_;
+    TqbxComponent* dataSet_ = nullptr;
+    TqbxCustomPreview* preview_ = nullptr;
     bool dotMatrix_ = false;
     std::string iniFile_ = "\\Software\\Lantorra";
     bool oldStyleProgress_ = false;
@@ -81,6 +139,9 @@ private:
     bool showProgress_ = true;
     bool storeInDFM_ = true;
     std::string onRunDialogs_, onStartReport_, onStopReport_;
+    std::vector<std::string> systemVariables_;
+    std::unique_ptr<Timer> prepareTimer_;
+    std::unique_ptr<ProgressWindow> progressWindow_;
 };
 
 } // namespace qbx

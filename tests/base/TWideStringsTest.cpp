@@ -50,6 +50,8 @@ TEST(TWideStrings, TextEndsEveryLineWithCrLf)
     list.Add(u"one");
     list.Add(u"");
     EXPECT_EQ(list.Text(), u"one\r\n\r\n");
+    EXPECT_EQ(list.JoinedUtf8(), "one\r\n");
+    EXPECT_EQ(TWideStrings().JoinedUtf8(), "");
 }
 
 TEST(TWideStrings, BoundsAndTags)

@@ -19,10 +19,16 @@ std::vector<std::string> Names(const ClassInfo& info)
 
 TEST(PropertyRegistry, ReportRootListsItsPropertiesInDeclarationOrder)
 {
+    // The attribute order of the template root element; Name comes first and is written apart.
     EXPECT_EQ(Names(TqbxReport::StaticClassInfo()),
-        (std::vector<std::string> { "Name", "Tag", "Version", "ParentReport", "DataSetName", "DotMatrixReport",
-            "IniFile", "OldStyleProgress", "ScriptLanguage", "ScriptText", "ShowProgress", "StoreInDFM", "OnRunDialogs",
-            "OnStartReport", "OnStopReport" }));
+        (std::vector<std::string> { "Name", "Tag", "Version", "ParentReport", "DataSet", "DataSetName",
+            "DotMatrixReport", "EngineOptions", "IniFile", "OldStyleProgress", "Preview", "PreviewOptions",
+            "PrintOptions", "ReportOptions", "ScriptLanguage", "ScriptText", "ShowProgress", "StoreInDFM",
+            "OnRunDialogs", "OnStartReport", "OnStopReport" }));
+    EXPECT_EQ(Names(TqbxEngineOptions::StaticClassInfo()),
+        (std::vector<std::string> { "ConvertNulls", "DoublePass", "MaxMemSize", "PrintIfEmpty", "SilentMode",
+            "NewSilentMode", "TempDir", "UseFileCache" }));
+    EXPECT_FALSE(TqbxReport::StaticClassInfo().FindProperty("Preview")->IsStored(TqbxReport()));
 }
 
 TEST(PropertyRegistry, RepublishedPropertiesKeepTheirBasePosition)

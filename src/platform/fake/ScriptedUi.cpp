@@ -61,6 +61,29 @@ std::unique_ptr<Timer> ScriptedUi::CreateTimer(std::function<void()> onTick, int
     return timer;
 }
 
+namespace {
+
+struct RecordingProgressWindow : ProgressWindow
+{
+    explicit RecordingProgressWindow(ScriptedUi& ui)
+        : Owner(ui)
+    {
+        ++Owner.ProgressWindowsOpened;
+        ++Owner.ProgressWindowsOpen;
+    }
+    ~RecordingProgressWindow() override { --Owner.ProgressWindowsOpen; }
+    void SetMessage(const std::string& text) override { Owner.ProgressMessages.push_back(text); }
+    bool Cancelled() const override { return Owner.CancelProgress; }
+    ScriptedUi& Owner;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressWindow> ScriptedUi::CreateProgressWindow(const std::string&)
+{
+    return std::make_unique<RecordingProgressWindow>(*this);
+}
+
 void ScriptedUi::FireTimers()
 {
     std::vector<ManualTimer*> due = timers_;

@@ -25,6 +25,10 @@ public:
     std::vector<Message> Messages;
     std::vector<std::string> Queries; // the prompts asked
     int ProcessMessagesCalls = 0;
+    std::vector<std::string> ProgressMessages; // every message any progress window showed
+    int ProgressWindowsOpened = 0;
+    int ProgressWindowsOpen = 0;
+    bool CancelProgress = false; // what the progress windows' cancel buttons report
 
     TModalResult MessageBox(
         const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons = mbOK) override;
@@ -32,6 +36,7 @@ public:
     void ProcessMessages() override;
     std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick, int intervalMs = 50) override;
     bool IsHeadless() const override { return true; }
+    std::unique_ptr<ProgressWindow> CreateProgressWindow(const std::string& caption) override;
 
     // Runs the handler of every enabled timer once, as if their interval had passed.
     void FireTimers();

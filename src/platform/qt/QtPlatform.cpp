@@ -7,11 +7,13 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTimer>
 
 namespace qbx {
@@ -38,6 +40,44 @@ public:
 
 private:
     QTimer timer_;
+};
+
+class TerminalProgress : public ProgressWindow
+{
+public:
+    ~TerminalProgress() override
+    {
+        if (shown_)
+            std::cerr << "\n";
+    }
+    void SetMessage(const std::string& text) override
+    {
+        if (!::isatty(2))
+            return;
+        std::cerr << "\r" << text << "\x1b[K" << std::flush;
+        shown_ = true;
+    }
+    bool Cancelled() const override { return false; }
+
+private:
+    bool shown_ = false;
+};
+
+class DialogProgress : public ProgressWindow
+{
+public:
+    explicit DialogProgress(const std::string& caption)
+    {
+        dialog_.setWindowTitle(ToQString(caption));
+        dialog_.setRange(0, 0);
+        dialog_.setMinimumDuration(0);
+        dialog_.show();
+    }
+    void SetMessage(const std::string& text) override { dialog_.setLabelText(ToQString(text)); }
+    bool Cancelled() const override { return dialog_.wasCanceled(); }
+
+private:
+    QProgressDialog dialog_;
 };
 
 TModalResult FirstAnswer(TMsgDlgButtons buttons)
@@ -124,6 +164,13 @@ bool QtUi::InputQuery(const std::string& caption, const std::string& prompt, std
     if (ok)
         value = answer.toStdString();
     return ok;
+}
+
+std::unique_ptr<ProgressWindow> QtUi::CreateProgressWindow(const std::string& caption)
+{
+    if (IsHeadless())
+        return std::make_unique<TerminalProgress>();
+    return std::make_unique<DialogProgress>(caption);
 }
 
 void QtUi::ProcessMessages()

@@ -22,6 +22,8 @@ public:
     void ProcessMessages() override;
     std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick, int intervalMs = 50) override;
     bool IsHeadless() const override;
+    // Headless, progress messages go to standard error when it is a terminal, one line rewritten.
+    std::unique_ptr<ProgressWindow> CreateProgressWindow(const std::string& caption) override;
 };
 
 class QtFontCatalog : public FontCatalog

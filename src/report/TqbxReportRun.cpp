@@ -1,0 +1,182 @@
+// The report root's lifecycle: loading, preparing and showing, progress and the delivery of errors.
+#include "base/Exceptions.h"
+#include "base/Patterns.h"
+#include "formats/TqbxResources.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "platform/Settings.h"
+#include "platform/Ui.h"
+#include "report/TqbxReport.h"
+
+#include <fstream>
+
+namespace qbx {
+namespace {
+
+std::string Res(const char* key)
+{
+    return TqbxResources::Instance().Get(key);
+}
+
+} // namespace
+
+bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
+{
+    Clear();
+    FileName.clear();
+    bool exists = FileExists(fileName);
+    if (!exists && !raiseIfMissing)
+        return false;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        throw EFileError("Cannot open file " + fileName);
+    LoadFromStream(in);
+    FileName = fileName;
+    return true;
+}
+
+void TqbxReport::LoadFromStream(std::istream&)
+{
+    Errors.Clear();
+    Errors.Add("Loading templates is not available yet: the template reader is not built");
+    ShowErrors();
+}
+
+void TqbxReport::SaveToFile(const std::string& fileName)
+{
+    throw ENotAvailable("Cannot save " + fileName + ": saving templates is not available yet");
+}
+
+void TqbxReport::SaveToStream(std::ostream&, bool, bool)
+{
+    throw ENotAvailable("Saving templates is not available yet: the template writer is not built");
+}
+
+bool TqbxReport::PrepareReport(bool)
+{
+    Errors.Clear();
+    Terminated = false;
+    Errors.Add("Preparing reports is not available yet: the band engine is not built");
+    ShowErrors();
+    return false;
+}
+
+Timer& TqbxReport::PrepareTimer()
+{
+    if (!prepareTimer_) {
+        prepareTimer_ = CurrentPlatform().GetUi().CreateTimer(
+            [this] {
+                prepareTimer_->SetEnabled(false);
+                PrepareReport(false);
+            },
+            50);
+    }
+    return *prepareTimer_;
+}
+
+void TqbxReport::ShowReport(bool clearLastReport)
+{
+    if (!OldStyleProgress()) {
+        PrepareTimer().SetEnabled(true);
+        ShowPreparedReport();
+    } else if (PrepareReport(false)) {
+        ShowPreparedReport();
+    }
+    (void)clearLastReport; // the prepared pages arrive with the pages store
+}
+
+void TqbxReport::ShowPreparedReport()
+{
+    if (preview_) {
+        preview_->Init(*this);
+        return;
+    }
+    // Nothing can show the pages, so nothing is left to fill them for.
+    if (prepareTimer_)
+        prepareTimer_->SetEnabled(false);
+    Errors.Clear();
+    Errors.Add("The preview window is not available yet");
+    ShowErrors();
+}
+
+void TqbxReport::ShowErrors()
+{
+    std::string text = Res("clErrors") + "\r\n" + Errors.Text();
+    switch (EngineOptions.NewSilentMode) {
+    case simMessageBoxes:
+        CurrentPlatform().GetUi().MessageBox(text, Res("mbError"), mtError);
+        break;
+    case simSilent:
+        break;
+    case simReThrow:
+        throw Exception(text);
+    }
+}
+
+bool TqbxReport::ShowsProgressWindow(TqbxProgressType type) const
+{
+    return (OldStyleProgress() || type != ptRunning) && ShowProgress();
+}
+
+void TqbxReport::ProgressStart(TqbxProgressType type)
+{
+    if (OnProgressStart)
+        OnProgressStart(*this, type, 0);
+    if (ShowsProgressWindow(type)) {
+        progressWindow_.reset();
+        progressWindow_ = CurrentPlatform().GetUi().CreateProgressWindow(Res("100"));
+    }
+    if (preview_ && type == ptRunning)
+        preview_->ProgressStart(type);
+    CurrentPlatform().GetUi().ProcessMessages();
+}
+
+void TqbxReport::Progress(TqbxProgressType type, int value)
+{
+    if (OnProgress)
+        OnProgress(*this, type, value);
+    if (ShowsProgressWindow(type) && progressWindow_) {
+        const char* key = type == ptExporting ? "prExporting"
+            : type == ptPrinting              ? "prPrinting"
+            : FinalPass                       ? "prRunning"
+                                              : "prRunningFirst";
+        progressWindow_->SetMessage(FillPattern(Res(key), { std::to_string(value) }));
+        if (progressWindow_->Cancelled())
+            Terminated = true;
+    }
+    if (preview_ && type == ptRunning)
+        preview_->Progress(type, value - 1);
+    CurrentPlatform().GetUi().ProcessMessages();
+}
+
+void TqbxReport::ProgressStop(TqbxProgressType type)
+{
+    if (OnProgressStop)
+        OnProgressStop(*this, type, 0);
+    if (ShowsProgressWindow(type))
+        progressWindow_.reset();
+    if (preview_ && type == ptRunning)
+        preview_->ProgressStop(type);
+    CurrentPlatform().GetUi().ProcessMessages();
+}
+
+void TqbxReport::ProgressMessage(const std::string& text)
+{
+    if (OldStyleProgress() && EngineRunning && ShowProgress() && progressWindow_)
+        progressWindow_->SetMessage(text);
+    if (preview_)
+        preview_->ShowMessage(text);
+    CurrentPlatform().GetUi().ProcessMessages();
+}
+
+std::unique_ptr<SettingsStore> TqbxReport::OpenSettingsStore() const
+{
+    return qbx::OpenSettingsStore(IniFile());
+}
+
+void TqbxReport::SelectConfiguredPrinter()
+{
+    // The printer list arrives with printing; until then the current printer is left as it is.
+}
+
+} // namespace qbx
