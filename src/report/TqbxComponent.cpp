@@ -72,6 +72,8 @@ TqbxComponent::TqbxComponent(TqbxComponent* parent)
 
 TqbxComponent::~TqbxComponent()
 {
+    if (TqbxComponent* report = parent_ ? parent_->Report() : nullptr)
+        report->RemovedNotification(this);
     Detach();
     Clear();
     font_.OnChange = nullptr;
@@ -87,6 +89,18 @@ void TqbxComponent::Assign(const TqbxPersistent& source)
     }
     Clear();
     CopyProperties(source, "Name"); // names are never copied: they must stay unique in the report
+}
+
+void TqbxComponent::AssignAll(const TqbxComponent&)
+{
+    throw ENotAvailable(
+        "Copying " + ClassName() + " with its children is not available yet: the template serializer is not built");
+}
+
+std::string TqbxComponent::FullDiff(const TqbxComponent*) const
+{
+    throw ENotAvailable(
+        "The full attribute text of " + ClassName() + " is not available yet: the template serializer is not built");
 }
 
 void TqbxComponent::Detach()

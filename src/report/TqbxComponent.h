@@ -120,6 +120,15 @@ public:
     virtual bool IsPage() const { return false; }
     virtual bool HasAutoWidth() const { return false; }
 
+    // Copies with children, and the full attribute text: both are streamed forms, built with the
+    // template serializer; until it exists they raise ENotAvailable.
+    void AssignAll(const TqbxComponent& source);
+    std::string FullDiff(const TqbxComponent* reference) const;
+
+    // Called on the report root for every component of the report that is being destroyed, so that
+    // references to it are cleared.
+    virtual void RemovedNotification(TqbxComponent*) { }
+
     // Hooks.
     virtual void AlignChildren() { }
     virtual void BeforeStartReport() { }

@@ -108,6 +108,17 @@ void TqbxReport::Clear()
     onStopReport_.clear();
 }
 
+void TqbxReport::RemovedNotification(TqbxComponent* object)
+{
+    if (object == dataSet_)
+        dataSet_ = nullptr;
+}
+
+TqbxComponent* TqbxReport::Pages(int index) const
+{
+    return index >= 0 && index < PagesCount() ? Objects()[static_cast<std::size_t>(index)] : nullptr;
+}
+
 std::string TqbxReport::ScriptTextValue() const
 {
     return scriptText_.JoinedUtf8();

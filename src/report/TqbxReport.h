@@ -89,6 +89,11 @@ public:
 
     // Resets the report to an empty template.
     void Clear() override;
+    // Clears the main data set when it is the one destroyed.
+    void RemovedNotification(TqbxComponent* object) override;
+    // The report's direct children, which are all pages.
+    int PagesCount() const { return static_cast<int>(Objects().size()); }
+    TqbxComponent* Pages(int index) const;
 
     // Lifecycle. Each step that needs a part not built yet reports "... is not available yet" through
     // the collected errors (or raises, where the operation has no result to report it in).

@@ -195,6 +195,19 @@ TEST_F(TqbxReportTest, ShowReportArmsTheTimerAndPreparesWhenItFires)
     EXPECT_FALSE(report.PrepareTimer().Enabled()) << "with nothing to show the pages in, nothing is prepared";
 }
 
+TEST_F(TqbxReportTest, DestroyedDataSetIsForgotten)
+{
+    TqbxReport root;
+    auto* page = new TqbxComponent(&root); // plain components stand in for a page and a data set
+    auto* dataSet = new TqbxComponent(page);
+    root.SetDataSet(dataSet);
+    EXPECT_EQ(root.PagesCount(), 1);
+    EXPECT_EQ(root.Pages(0), page);
+    EXPECT_EQ(root.Pages(1), nullptr);
+    delete dataSet;
+    EXPECT_EQ(root.DataSet(), nullptr);
+}
+
 TEST_F(TqbxReportTest, SettingsStoreIsNamedByIniFile)
 {
     report.SetIniFile("\\Software\\Lantorra");
