@@ -1,0 +1,148 @@
+// XML items: children and attribute access on the raw attribute text.
+#include "base/Unicode.h"
+#include "formats/TqbxXML.h"
+#include "formats/XmlEscape.h"
+
+#include <algorithm>
+
+namespace qbx {
+
+TqbxXMLItem::~TqbxXMLItem()
+{
+    FreeChildren();
+    if (parent_) {
+        // The parent's owning pointer is released, not reset: this object is already being destroyed.
+        auto& siblings = parent_->items_;
+        auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& p) { return p.get() == this; });
+        if (it != siblings.end()) {
+            (void)it->release();
+            siblings.erase(it);
+        }
+    }
+}
+
+TqbxXMLItem* TqbxXMLItem::Add()
+{
+    return AddItem(std::make_unique<TqbxXMLItem>());
+}
+
+TqbxXMLItem* TqbxXMLItem::AddItem(std::unique_ptr<TqbxXMLItem> item)
+{
+    item->parent_ = this;
+    items_.push_back(std::move(item));
+    return items_.back().get();
+}
+
+std::unique_ptr<TqbxXMLItem> TqbxXMLItem::Release(TqbxXMLItem* child)
+{
+    auto it = std::find_if(items_.begin(), items_.end(), [child](const auto& p) { return p.get() == child; });
+    if (it == items_.end())
+        return nullptr;
+    std::unique_ptr<TqbxXMLItem> owned = std::move(*it);
+    items_.erase(it);
+    owned->parent_ = nullptr;
+    return owned;
+}
+
+void TqbxXMLItem::AddItem(TqbxXMLItem& item)
+{
+    if (!item.parent_)
+        throw EListError("An XML item without a parent must be added with its ownership");
+    AddItem(item.parent_->Release(&item));
+}
+
+TqbxXMLItem* TqbxXMLItem::InsertItem(int index, std::unique_ptr<TqbxXMLItem> item)
+{
+    TqbxXMLItem* added = AddItem(std::move(item));
+    index = std::clamp(index, 0, Count() - 1);
+    std::rotate(items_.begin() + index, items_.end() - 1, items_.end());
+    return added;
+}
+
+int TqbxXMLItem::Find(std::string_view name) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (SameText(items_[static_cast<std::size_t>(i)]->Name, name))
+            return i;
+    return -1;
+}
+
+TqbxXMLItem* TqbxXMLItem::FindItem(std::string_view name)
+{
+    int i = Find(name);
+    if (i >= 0)
+        return Items(i);
+    TqbxXMLItem* item = Add();
+    item->Name = std::string(name);
+    return item;
+}
+
+int TqbxXMLItem::IndexOf(const TqbxXMLItem* item) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (items_[static_cast<std::size_t>(i)].get() == item)
+            return i;
+    return -1;
+}
+
+namespace {
+
+// Where the value of attribute `name` starts in Text (after its opening quote), or npos; also the start of
+// the attribute's name. The search runs on " " + Text upper-cased, so positions are one ahead of Text's.
+std::size_t FindAttribute(const std::string& text, std::string_view name, std::size_t& nameStart)
+{
+    std::string haystack = " " + AsciiUpper(text);
+    std::string pattern = " " + AsciiUpper(name) + "=\"";
+    std::size_t at = haystack.find(pattern);
+    if (at == std::string::npos)
+        return std::string::npos;
+    nameStart = at; // in Text: haystack index at+1 minus the added space
+    return at + pattern.size() - 1;
+}
+
+} // namespace
+
+std::string TqbxXMLItem::Prop(std::string_view name) const
+{
+    std::size_t nameStart = 0;
+    std::size_t value = FindAttribute(Text, name, nameStart);
+    if (value == std::string::npos)
+        return {};
+    std::size_t end = Text.find('"', value);
+    return XmlUnescape(
+        std::string_view(Text).substr(value, end == std::string::npos ? std::string::npos : end - value));
+}
+
+void TqbxXMLItem::SetProp(std::string_view name, std::string_view value)
+{
+    std::string attribute = std::string(name) + "=\"" + XmlEscape(value) + "\"";
+    std::size_t nameStart = 0;
+    std::size_t valueStart = FindAttribute(Text, name, nameStart);
+    std::size_t at = Text.size();
+    if (valueStart != std::string::npos) {
+        std::size_t close = Text.find('"', valueStart);
+        std::size_t end = close == std::string::npos ? Text.size() : close + 1;
+        Text.erase(nameStart, end - nameStart);
+        at = nameStart;
+    }
+    if (at != 0 && Text[at - 1] != ' ')
+        attribute.insert(0, " ");
+    Text.insert(at, attribute);
+}
+
+void TqbxXMLItem::FreeChildren()
+{
+    // Children must not look for themselves in a list that is being emptied.
+    for (auto& child : items_)
+        child->parent_ = nullptr;
+    items_.clear();
+}
+
+void TqbxXMLItem::Clear()
+{
+    FreeChildren();
+    if (Unloadable)
+        Loaded = false;
+}
+
+} // namespace qbx
