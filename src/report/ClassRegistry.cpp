@@ -2,6 +2,7 @@
 #include "report/ClassRegistry.h"
 
 #include "base/Exceptions.h"
+#include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
 
 #include <algorithm>
@@ -69,7 +70,9 @@ int ObjectRegistry::ImageIndexOf(const ClassInfo& info) const
 void RegisterStandardClasses()
 {
     // The core classes are entered as they are built; the rest of the 34 follow with their parts.
-    ClassRegistry::Instance().Register(TqbxReport::StaticClassInfo());
+    ClassRegistry& classes = ClassRegistry::Instance();
+    classes.Register(TqbxReport::StaticClassInfo());
+    classes.Register(TqbxDataPage::StaticClassInfo());
 }
 
 } // namespace qbx

@@ -79,30 +79,6 @@ TqbxComponent::~TqbxComponent()
     font_.OnChange = nullptr;
 }
 
-void TqbxComponent::Assign(const TqbxPersistent& source)
-{
-    if (&source == this)
-        return;
-    if (!dynamic_cast<const TqbxComponent*>(&source)) {
-        TqbxPersistent::Assign(source);
-        return;
-    }
-    Clear();
-    CopyProperties(source, "Name"); // names are never copied: they must stay unique in the report
-}
-
-void TqbxComponent::AssignAll(const TqbxComponent&)
-{
-    throw ENotAvailable(
-        "Copying " + ClassName() + " with its children is not available yet: the template serializer is not built");
-}
-
-std::string TqbxComponent::FullDiff(const TqbxComponent*) const
-{
-    throw ENotAvailable(
-        "The full attribute text of " + ClassName() + " is not available yet: the template serializer is not built");
-}
-
 void TqbxComponent::Detach()
 {
     if (!parent_)
@@ -133,6 +109,16 @@ void TqbxComponent::SetParent(TqbxComponent* parent)
         parent_->objects_.push_back(this);
         SetParentFont(parentFont_);
     }
+}
+
+void TqbxComponent::MoveChild(TqbxComponent* child, int index)
+{
+    auto it = std::find(objects_.begin(), objects_.end(), child);
+    if (it == objects_.end())
+        return;
+    objects_.erase(it);
+    index = std::clamp(index, 0, static_cast<int>(objects_.size()));
+    objects_.insert(objects_.begin() + index, child);
 }
 
 std::vector<TqbxComponent*> TqbxComponent::AllObjects() const

@@ -5,6 +5,7 @@
 #include "report/TqbxFont.h"
 #include "report/TqbxPersistent.h"
 
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,8 +38,6 @@ public:
 
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-    // From another component: this object loses its children and takes every published property of the
-    // source, default values included, except the name.
     void Assign(const TqbxPersistent& source) override;
 
     // Names.
@@ -54,6 +53,8 @@ public:
     std::vector<TqbxComponent*> AllObjects() const;
     TqbxComponent* Parent() const { return parent_; }
     virtual void SetParent(TqbxComponent* parent);
+    // Moves one of this object's children to another position among them.
+    void MoveChild(TqbxComponent* child, int index);
     TqbxComponent* Owner() const { return owner_; } // the report root this object was created under
     TqbxComponent* Page() const; // the nearest page at or above the object
     TqbxReport* Report() const;
@@ -118,16 +119,31 @@ public:
     virtual bool IsDialogPage() const { return false; }
     virtual bool IsReportRoot() const { return false; }
     virtual bool IsPage() const { return false; }
+    // Data sets and other non-visual components that live on a data page.
+    virtual bool IsDialogComponent() const { return false; }
     virtual bool HasAutoWidth() const { return false; }
 
-    // Copies with children, and the full attribute text: both are streamed forms, built with the
-    // template serializer; until it exists they raise ENotAvailable.
+    // Copies through the template stream: Assign saves the source without children but with default
+    // values and loads that into this object (which loses its children); AssignAll includes the children.
     void AssignAll(const TqbxComponent& source);
+    // The object's full attribute text, then a space and Diff(reference) when a reference is given.
     std::string FullDiff(const TqbxComponent* reference) const;
 
     // Called on the report root for every component of the report that is being destroyed, so that
     // references to it are cleared.
     virtual void RemovedNotification(TqbxComponent*) { }
+
+    // Text objects stream their text as the attribute Text (UTF-8); others have none.
+    virtual bool HasTextAttribute() const { return false; }
+    virtual std::string TextAttribute() const { return {}; }
+    virtual void SetTextAttribute(const std::string&) { }
+
+    // Reading and writing templates. LoadFromStream clears this object first and adds what the
+    // serializer collected to the report's Errors; SaveToStream writes this object as the root.
+    virtual void LoadFromStream(std::istream& in);
+    virtual void SaveToStream(std::ostream& out, bool saveChildren = true, bool saveDefaultValues = false);
+    // Called once an object and every reference of the template it came from have been read.
+    virtual void Loaded() { }
 
     // Hooks.
     virtual void AlignChildren() { }

@@ -2,22 +2,17 @@
 #include "report/TqbxPersistent.h"
 
 #include "base/Exceptions.h"
-#include "base/Unicode.h"
 
 namespace qbx {
 
 void TqbxPersistent::Assign(const TqbxPersistent& source)
 {
-    if (&source != this)
-        CopyProperties(source, {});
-}
-
-void TqbxPersistent::CopyProperties(const TqbxPersistent& source, std::string_view except)
-{
+    if (&source == this)
+        return;
     const ClassInfo& mine = GetClassInfo();
     for (const PropInfo* theirs : source.GetClassInfo().Properties()) {
         const PropInfo* p = mine.FindProperty(theirs->Name);
-        if (!p || p->Kind != theirs->Kind || SameText(p->Name, except))
+        if (!p || p->Kind != theirs->Kind)
             continue;
         if (p->Kind == TPropKind::Object) {
             TqbxPersistent* from = theirs->Nested(const_cast<TqbxPersistent&>(source));

@@ -9,6 +9,10 @@
 
 namespace qbx {
 
+class PropDataWriter;
+class TqbxXMLSerializer;
+struct BinValue;
+
 class TqbxPersistent : public HandleTarget
 {
 public:
@@ -25,9 +29,12 @@ public:
     Variant GetPropValue(std::string_view name) const;
     void SetPropValue(std::string_view name, const Variant& value);
 
+    // Data streamed besides the published properties (the PropData block of templates).
+    virtual void WriteExtraData(PropDataWriter&, TqbxXMLSerializer&) const { }
+    // One entry read back; false for a name the object does not know, which ends the block.
+    virtual bool ReadExtraData(const std::string&, const BinValue&, TqbxXMLSerializer&) { return false; }
+
 protected:
-    // The copy behind Assign; the property named `except` (if any) is left alone.
-    void CopyProperties(const TqbxPersistent& source, std::string_view except);
     const PropInfo& RequireProperty(std::string_view name) const;
 };
 

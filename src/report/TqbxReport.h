@@ -1,10 +1,13 @@
 // TqbxReport: the root of a report's component tree and the owner of everything a run creates.
 #pragma once
 
+#include "base/SortedStrings.h"
 #include "base/TWideStrings.h"
 #include "report/TqbxComponent.h"
 #include "report/TqbxCustomPreview.h"
+#include "report/TqbxDataSetItems.h"
 #include "report/TqbxOptions.h"
+#include "report/TqbxVariables.h"
 
 #include <functional>
 #include <iosfwd>
@@ -15,24 +18,9 @@
 namespace qbx {
 
 class SettingsStore;
+class TqbxXMLSerializer;
 class Timer;
 class ProgressWindow;
-
-// A sorted list of texts that ignores duplicates: the report's collected errors.
-class SortedStrings
-{
-public:
-    void Add(const std::string& text); // a text already present is ignored
-    void Clear() { items_.clear(); }
-    int Count() const { return static_cast<int>(items_.size()); }
-    bool Empty() const { return items_.empty(); }
-    const std::vector<std::string>& Items() const { return items_; }
-    std::string Text() const; // every line followed by CR LF
-    void SetText(const std::string& text); // lines split at CR LF, sorted, duplicates dropped
-
-private:
-    std::vector<std::string> items_;
-};
 
 // Owned by the host (a form's component or the command line); owns its pages and all objects below them.
 class TqbxReport : public TqbxComponent
@@ -50,7 +38,9 @@ public:
     const std::string& Version() const { return version_; }
     void SetVersion(const std::string&) { version_ = "4.3"; } // always 4.3, whatever is assigned
     const std::string& ParentReport() const { return parentReport_; }
-    void SetParentReport(const std::string& v) { parentReport_ = v; }
+    // Makes this an inherited template: the parent template is loaded into the report, copied into
+    // AncestorReport and every object is marked as coming from it. An empty name ends the inheritance.
+    void SetParentReport(const std::string& fileName);
     TqbxComponent* DataSet() const { return dataSet_; } // the main data set (not owned)
     void SetDataSet(TqbxComponent* v) { dataSet_ = v; }
     const std::string& DataSetName() const { return dataSetName_; }
@@ -83,7 +73,13 @@ public:
     const std::string& OnStopReport() const { return onStopReport_; }
     void SetOnStopReport(const std::string& v) { onStopReport_ = v; }
 
+    // The collections stored in the template's PropData as Datasets, Variables and Style.
+    TqbxReportDataSets DataSets;
+    TqbxVariables Variables;
+    TqbxStyles Styles;
+
     // Host callbacks; never stored in a template.
+    std::function<void(TqbxReport&, const std::string&)> OnLoadTemplate; // must load the named parent
     std::function<void(TqbxReport&, TqbxProgressType, int)> OnProgressStart, OnProgress, OnProgressStop;
     std::function<void(TqbxReport&)> OnBeginDoc, OnEndDoc, OnPreview;
 
@@ -98,9 +94,15 @@ public:
     // Lifecycle. Each step that needs a part not built yet reports "... is not available yet" through
     // the collected errors (or raises, where the operation has no result to report it in).
     bool LoadFromFile(const std::string& fileName, bool raiseIfMissing = false);
-    void LoadFromStream(std::istream& in);
+    void LoadFromStream(std::istream& in) override;
+    // Written to a temporary file beside the target and renamed over it, so a failed save loses nothing.
     void SaveToFile(const std::string& fileName);
-    void SaveToStream(std::ostream& out, bool saveChildren = true, bool saveDefaultValues = false);
+    void SaveToStream(std::ostream& out, bool saveChildren = true, bool saveDefaultValues = false) override;
+    // Gives a report without a data page one, named "Data" (or a free name), as its first child.
+    void EnsureDataPage();
+
+    void WriteExtraData(PropDataWriter& out, TqbxXMLSerializer& serializer) const override;
+    bool ReadExtraData(const std::string& name, const BinValue& value, TqbxXMLSerializer& serializer) override;
     bool PrepareReport(bool clearLastReport = true);
     void ShowReport(bool clearLastReport = true);
     void ShowPreparedReport();
@@ -128,6 +130,8 @@ public:
     bool Reloading = false;
     bool EngineRunning = false; // set by the band engine while it runs
     bool FinalPass = true; // cleared by the band engine during the first pass of a two-pass run
+    std::unique_ptr<TqbxReport> AncestorReport; // the parent template of an inherited one
+    TqbxXMLSerializer* ActiveSerializer = nullptr; // the serializer reading this report, while it reads
 
 private:
     bool ShowsProgressWindow(TqbxProgressType type) const;
@@ -147,6 +151,7 @@ private:
     std::vector<std::string> systemVariables_;
     std::unique_ptr<Timer> prepareTimer_;
     std::unique_ptr<ProgressWindow> progressWindow_;
+    std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it
 };
 
 } // namespace qbx

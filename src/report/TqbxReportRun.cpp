@@ -30,26 +30,17 @@ bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw EFileError("Cannot open file " + fileName);
-    LoadFromStream(in);
+    std::string outer = loadingFrom_;
+    loadingFrom_ = fileName;
+    try {
+        LoadFromStream(in);
+    } catch (...) {
+        loadingFrom_ = outer;
+        throw;
+    }
+    loadingFrom_ = outer;
     FileName = fileName;
     return true;
-}
-
-void TqbxReport::LoadFromStream(std::istream&)
-{
-    Errors.Clear();
-    Errors.Add("Loading templates is not available yet: the template reader is not built");
-    ShowErrors();
-}
-
-void TqbxReport::SaveToFile(const std::string& fileName)
-{
-    throw ENotAvailable("Cannot save " + fileName + ": saving templates is not available yet");
-}
-
-void TqbxReport::SaveToStream(std::ostream&, bool, bool)
-{
-    throw ENotAvailable("Saving templates is not available yet: the template writer is not built");
 }
 
 bool TqbxReport::PrepareReport(bool)

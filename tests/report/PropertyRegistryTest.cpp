@@ -63,6 +63,7 @@ TEST(PropertyRegistry, PropertiesAreReadAndWrittenByName)
 
 TEST(PropertyRegistry, AssignCopiesSharedProperties)
 {
+    test::RegisterProbes();
     test::ProbeView a, b;
     a.SetLeft(12.5L);
     a.SetVisible(false);

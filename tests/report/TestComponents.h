@@ -2,6 +2,7 @@
 #pragma once
 
 #include "report/ClassBuilder.h"
+#include "report/ClassRegistry.h"
 #include "report/TqbxReportComponent.h"
 
 namespace qbx::test {
@@ -42,5 +43,11 @@ public:
     bool IsDialogPage() const override { return true; }
     bool IsPage() const override { return true; }
 };
+
+// Enters the probe classes into the class registry, so that streamed copies can create and read them.
+inline void RegisterProbes()
+{
+    ClassRegistry::Instance().Register(ProbeView::StaticClassInfo());
+}
 
 } // namespace qbx::test

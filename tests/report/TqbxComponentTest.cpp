@@ -139,6 +139,7 @@ TEST(TqbxComponent, DestroyingAChildDetachesIt)
 
 TEST(TqbxComponent, AssignCopiesPropertiesAndLeavesTheTargetChildless)
 {
+    test::RegisterProbes();
     TqbxReport report;
     auto* source = new ProbeView(&report);
     auto* target = new ProbeView(&report);
