@@ -4,6 +4,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "report/ClassRegistry.h"
 
+#include <cstdlib>
 #include <iostream>
 
 #include <QApplication>
@@ -30,7 +31,10 @@ int main(int argc, char** argv)
     case ParseResult::Run:
         break;
     }
-    // Reports draw text and pictures through Qt even without a window; headless runs use offscreen.
+    // Reports draw text and pictures through Qt even without a window; every command but the preview
+    // runs headless, so its messages go to the terminal.
+    if (parsed.Parsed.Command != "preview")
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);
     qbx::QtPlatform platform;
     qbx::RegisterStandardClasses();

@@ -54,7 +54,12 @@ std::string ReadWholeFile(const std::string& fileName)
 void WriteFileAtomically(const std::string& fileName, std::string_view content)
 {
     std::string folder = FolderOf(fileName);
-    std::string temp = CreateTempFile(".qb", folder.empty() ? "." : folder);
+    std::string temp;
+    try {
+        temp = CreateTempFile(".qb", folder.empty() ? "." : folder);
+    } catch (const EFileError&) {
+        throw EFileError("Cannot write file " + fileName + ": " + Reason());
+    }
     int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC);
     bool ok = fd >= 0;
     for (std::size_t done = 0; ok && done < content.size();) {

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -86,7 +88,25 @@ TEST(CommandLine, ProgramListsItsCommandsAndRefusesWhatIsNotBuilt)
     EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/empty.qb3", out), 2);
     EXPECT_NE(out.find("not available yet"), std::string::npos) << out;
     EXPECT_EQ(RunQbx("frobnicate", out), 2);
+    EXPECT_EQ(out.find("XDG_RUNTIME_DIR"), std::string::npos) << "no warnings from the toolkit";
     EXPECT_NE(out.find("unknown command 'frobnicate'"), std::string::npos) << out;
+}
+
+TEST(CommandLine, CheckListsTheErrorsAndSavesTheTemplateBack)
+{
+    std::string folder = std::string(QBX_TEST_OUTPUT) + "/cli";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/bad.qb3") << "<?xml version=\"1.0\"?><TqbxReport DotMatrixReport=\"Maybe\">"
+                                          "<TqbxFoo Name=\"x\"/></TqbxReport>";
+    std::string out;
+    EXPECT_EQ(RunQbx("check " + folder + "/bad.qb3 -o " + folder + "/fixed.qb3", out), 1);
+    EXPECT_NE(out.find("\nCannot find class TqbxFoo\nInvalid value 'Maybe' for property DotMatrixReport"),
+        std::string::npos)
+        << out;
+    EXPECT_EQ(RunQbx("check " + folder + "/fixed.qb3", out), 0) << out;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(RunQbx("check " + folder + "/fixed.qb3 -o /nonexistent/x.qb3", out), 2);
+    EXPECT_NE(out.find("/nonexistent/x.qb3"), std::string::npos) << out;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -145,7 +146,12 @@ TModalResult QtUi::MessageBox(
     const std::string& text, const std::string& caption, TMsgDlgType type, TMsgDlgButtons buttons)
 {
     if (IsHeadless()) {
-        std::cerr << caption << ": " << text << std::endl;
+        std::string lines = text;
+        for (std::size_t at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at))
+            lines.erase(at, 1); // one error per terminal line
+        while (!lines.empty() && lines.back() == '\n')
+            lines.pop_back();
+        std::cerr << caption << ": " << lines << std::endl;
         return FirstAnswer(buttons);
     }
     QMessageBox box(ToQtIcon(type), ToQString(caption), ToQString(text), ToQtButtons(buttons));
@@ -237,6 +243,12 @@ void ChooseHeadlessWhenNoDisplay()
 
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv)
 {
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder; without one it makes its own and warns on every start.
+        std::string runtime = SystemTempFolder() + "/qbx-runtime-" + std::to_string(::getuid());
+        ::mkdir(runtime.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
     UseProjectFontConfig();
     ChooseHeadlessWhenNoDisplay();
     return std::make_unique<QApplication>(argc, argv);
