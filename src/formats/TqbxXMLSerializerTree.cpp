@@ -6,6 +6,7 @@
 #include "formats/XmlEscape.h"
 #include "report/ClassRegistry.h"
 #include "report/TqbxComponent.h"
+#include "report/TqbxReport.h"
 
 #include <ostream>
 
@@ -52,6 +53,10 @@ void TqbxXMLSerializer::ReadElement(
         object = name.empty() || !Owner ? nullptr : Owner->FindObject(name);
         if (!object && inherited)
             return;
+        if (!object && ClassRegistry::Instance().Find(item.Name)->InheritsFrom(TqbxReport::StaticClassInfo())) {
+            Errors.Add("A report cannot be placed inside another object: " + item.Name + " skipped");
+            return;
+        }
         if (!object)
             object = ClassRegistry::Instance().Create(item.Name, parent);
     }

@@ -14,7 +14,11 @@ namespace qbx {
 const ClassInfo& TqbxReport::StaticClassInfo()
 {
     static const ClassInfo info = [] {
-        ClassInfo c("TqbxReport", &TqbxComponent::StaticClassInfo(), [](TqbxComponent*) { return new TqbxReport; });
+        ClassInfo c("TqbxReport", &TqbxComponent::StaticClassInfo(), [](TqbxComponent* parent) {
+            auto* report = new TqbxReport;
+            report->SetParent(parent); // with a parent it is owned like any other child
+            return report;
+        });
         using R = TqbxReport;
         using K = TPropKind;
         ClassBuilder<R>(c)

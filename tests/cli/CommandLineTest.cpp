@@ -100,8 +100,8 @@ TEST(CommandLine, CheckListsTheErrorsAndSavesTheTemplateBack)
                                           "<TqbxFoo Name=\"x\"/></TqbxReport>";
     std::string out;
     EXPECT_EQ(RunQbx("check " + folder + "/bad.qb3 -o " + folder + "/fixed.qb3", out), 1);
-    EXPECT_NE(out.find("\nCannot find class TqbxFoo\nInvalid value 'Maybe' for property DotMatrixReport"),
-        std::string::npos)
+    EXPECT_NE(
+        out.find("\nCannot find class TqbxFoo\nInvalid value 'Maybe' for property DotMatrixReport"), std::string::npos)
         << out;
     EXPECT_EQ(RunQbx("check " + folder + "/fixed.qb3", out), 0) << out;
     EXPECT_EQ(out, "");
