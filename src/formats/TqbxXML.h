@@ -87,6 +87,8 @@ public:
     // With `allowPartial`, items marked ld="0" are left unloaded and get the stream as their source.
     bool ReadItem(TqbxXMLItem& item, bool allowPartial);
     void ReadHeader(); // the first tag must begin with "?xml"
+    // When false, ld="0" is an attribute like any other (the script engine's documents).
+    bool DeferredMarkers = true;
     std::int64_t Position() const { return position_; }
 
 private:
@@ -107,7 +109,7 @@ class TqbxXMLWriter
 public:
     TqbxXMLWriter(std::ostream& out, bool autoIndent);
     ~TqbxXMLWriter(); // flushes
-    void WriteHeader();
+    void WriteHeader(const std::string& header = "<?xml version=\"1.0\" encoding=\"utf-8\"?>");
     // Writes the item and its subtree; an unloaded item is read back from its source first and
     // cleared again afterwards.
     void WriteItem(TqbxXMLItem& item, int level = 0);

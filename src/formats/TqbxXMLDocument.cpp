@@ -36,9 +36,9 @@ void TqbxXMLWriter::WriteLine(int level, const std::string& line)
         Flush();
 }
 
-void TqbxXMLWriter::WriteHeader()
+void TqbxXMLWriter::WriteHeader(const std::string& header)
 {
-    WriteLine(0, "<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+    WriteLine(0, header);
 }
 
 void TqbxXMLWriter::WriteItem(TqbxXMLItem& item, int level)

@@ -113,7 +113,7 @@ bool TqbxXMLReader::ReadItem(TqbxXMLItem& item, bool allowPartial)
         if (!lastTagName_.empty() && !SameText(lastTagName_, "/" + item.Name))
             throw TqbxInvalidXMLException();
     }
-    std::size_t marker = AsciiLower(item.Text).find(" ld=\"0\"");
+    std::size_t marker = DeferredMarkers ? AsciiLower(item.Text).find(" ld=\"0\"") : std::string::npos;
     if (marker != std::string::npos) {
         item.Text.erase(marker, 7);
         if (allowPartial) {
