@@ -160,7 +160,9 @@ std::string TqbxXMLSerializer::ObjToXML(
         component->SetWriting(true);
     std::string out;
     for (const PropInfo* p : object.GetClassInfo().Properties()) {
-        if (p->Name == "Name" || !p->IsStored(object) || (!p->Get && p->Kind != TPropKind::Object))
+        // A component's Name is written apart (as the element's first attribute); nested objects and
+        // collection items write theirs like any other property.
+        if ((component && p->Name == "Name") || !p->IsStored(object) || (!p->Get && p->Kind != TPropKind::Object))
             continue;
         const PropInfo* theirs = ancestor ? ancestor->GetClassInfo().FindProperty(p->Name) : nullptr;
         out += PropertyToXML(object, *p, prefix, theirs == p ? ancestor : nullptr);

@@ -141,9 +141,11 @@ public:
         return *this;
     }
 
-    // A property that is a public data member of T, read and written directly.
-    template <class M> ClassBuilder& Field(const char* name, TPropKind kind, const char* typeName, M T::*member)
+    // A property that is a public data member of T (or of a base of T), read and written directly.
+    template <class M, class C>
+    ClassBuilder& Field(const char* name, TPropKind kind, const char* typeName, M C::*member)
     {
+        static_assert(std::is_base_of_v<C, T>);
         return Property(
             name, kind, typeName, [member](const T& o) -> const M& { return o.*member; },
             [member](T& o, M value) { o.*member = std::move(value); });

@@ -2,6 +2,7 @@
 #include "report/ClassRegistry.h"
 
 #include "base/Exceptions.h"
+#include "report/TqbxBands.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
 
@@ -73,6 +74,10 @@ void RegisterStandardClasses()
     ClassRegistry& classes = ClassRegistry::Instance();
     classes.Register(TqbxReport::StaticClassInfo());
     classes.Register(TqbxDataPage::StaticClassInfo());
+    classes.Register(TqbxReportPage::StaticClassInfo());
+    classes.Register(TqbxNullBand::StaticClassInfo());
+    for (const ClassInfo* kind : BandKinds())
+        classes.Register(*kind);
 }
 
 } // namespace qbx

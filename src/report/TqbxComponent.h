@@ -116,6 +116,7 @@ public:
     // Class-level queries that Diff, AbsLeft and the engine ask.
     virtual std::string GetDescription() const { return ClassName(); }
     virtual bool IsBand() const { return false; }
+    virtual bool IsVerticalBand() const { return false; }
     virtual bool IsDialogPage() const { return false; }
     virtual bool IsReportRoot() const { return false; }
     virtual bool IsPage() const { return false; }
@@ -132,6 +133,8 @@ public:
     // Called on the report root for every component of the report that is being destroyed, so that
     // references to it are cleared.
     virtual void RemovedNotification(TqbxComponent*) { }
+    // Called on every object of the report when one of them is destroyed: clear references to it.
+    virtual void ReferenceRemoved(TqbxComponent*) { }
 
     // Text objects stream their text as the attribute Text (UTF-8); others have none.
     virtual bool HasTextAttribute() const { return false; }

@@ -1,7 +1,9 @@
 // Pages: the common page base and the data page that holds a report's non-visual components.
 #pragma once
 
+#include "base/TWideStrings.h"
 #include "report/TqbxComponent.h"
+#include "views/TqbxFrame.h"
 
 namespace qbx {
 
@@ -13,6 +15,8 @@ public:
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     bool IsPage() const override { return true; }
+    // Dot-matrix pages snap their bands to the character grid.
+    virtual bool IsDotMatrixPage() const { return false; }
 };
 
 // The page that holds data sets and other non-visual components.
@@ -22,6 +26,66 @@ public:
     explicit TqbxDataPage(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obDataPage"
+};
+
+enum TqbxPageOrientation { poPortrait, poLandscape };
+enum TqbxDuplexMode { dmNone, dmVertical, dmHorizontal, dmSimplex };
+
+// One kind of output page: paper, margins, columns, background and the bands on it. Paper sizes and
+// margins are millimetres; Width and Height are the paper in whole pixels.
+class TqbxReportPage : public TqbxPage
+{
+public:
+    explicit TqbxReportPage(TqbxComponent* parent = nullptr);
+    static const ClassInfo& StaticClassInfo();
+    const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obRepPage"
+
+    TqbxPageOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TqbxPageOrientation orientation);
+    long double PaperWidth() const { return paperWidth_; }
+    virtual void SetPaperWidth(long double mm);
+    long double PaperHeight() const { return paperHeight_; }
+    virtual void SetPaperHeight(long double mm);
+    int PaperSize() const { return paperSize_; }
+    virtual void SetPaperSize(int code);
+    // Margins of 10 mm and the printer's default paper (A4 portrait without a printer).
+    virtual void SetDefaults();
+    int Columns() const { return columns_; }
+    void SetColumns(int count);
+    void UpdateDimensions();
+    void AlignChildren() override;
+    // The first child that is an instance of the class, or nullptr.
+    TqbxComponent* FindBand(const ClassInfo& bandClass) const;
+    bool IsSubreport() const { return Subreport != nullptr; }
+    std::string ColumnPositionsText() const { return ColumnPositions.JoinedUtf8(); }
+    void SetColumnPositionsText(const std::string& text);
+    void ReferenceRemoved(TqbxComponent* removed) override;
+
+    long double LeftMargin = 0, RightMargin = 0, TopMargin = 0, BottomMargin = 0;
+    bool MirrorMargins = false;
+    long double ColumnWidth = 0;
+    TWideStrings ColumnPositions; // left offset of each column in mm, one number a line
+    int Bin = 7, BinOtherPages = 7;
+    std::string BackPicture; // the background picture's file bytes; empty for none
+    TColor Color = clNone;
+    TqbxFrame Frame;
+    TqbxComponent* DataSet = nullptr; // not owned
+    std::string DataSetName;
+    TqbxDuplexMode Duplex = dmNone;
+    bool EndlessHeight = false, EndlessWidth = false, LargeDesignHeight = false;
+    std::string OutlineText;
+    bool PrintIfEmpty = true, PrintOnPreviousPage = false, ResetPageNumbers = false, TitleBeforeHeader = true;
+    TWideStrings HGuides, VGuides;
+    std::string OnAfterPrint, OnBeforePrint, OnManualBuild;
+    TqbxComponent* Subreport = nullptr; // the subreport object that prints this page (not owned)
+
+private:
+    TqbxPageOrientation orientation_ = poPortrait;
+    long double paperWidth_ = 210, paperHeight_ = 297;
+    int paperSize_ = 9;
+    int columns_ = 0;
 };
 
 } // namespace qbx

@@ -59,6 +59,7 @@ TqbxReport::TqbxReport()
 TqbxReport::~TqbxReport()
 {
     preview_ = nullptr;
+    clearing_ = true;
     TqbxComponent::Clear();
 }
 
@@ -69,7 +70,9 @@ std::string TqbxReport::GetDescription() const
 
 void TqbxReport::Clear()
 {
+    clearing_ = true;
     TqbxComponent::Clear();
+    clearing_ = false;
     EngineOptions.Clear();
     PreviewOptions.Clear();
     PrintOptions.Clear();
@@ -94,6 +97,11 @@ void TqbxReport::RemovedNotification(TqbxComponent* object)
     if (object == dataSet_)
         dataSet_ = nullptr;
     DataSets.Forget(object);
+    if (clearing_)
+        return; // everything goes: no reference needs clearing one by one
+    for (TqbxComponent* c : AllObjects())
+        if (c != object)
+            c->ReferenceRemoved(object);
 }
 
 TqbxComponent* TqbxReport::Pages(int index) const

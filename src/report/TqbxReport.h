@@ -151,6 +151,7 @@ private:
     std::vector<std::string> systemVariables_;
     std::unique_ptr<Timer> prepareTimer_;
     std::unique_ptr<ProgressWindow> progressWindow_;
+    bool clearing_ = false;
     std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it
 };
 

@@ -1,0 +1,61 @@
+// The templates under tests/data/templates load without errors and save back to the same bytes.
+#include "platform/Files.h"
+#include "platform/fake/FakePlatform.h"
+#include "report/ClassRegistry.h"
+#include "report/TqbxBands.h"
+#include "report/TqbxReport.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace qbx {
+namespace {
+
+TEST(TemplateFixtures, LoadAndSaveBackUnchanged)
+{
+    fake::FakePlatform platform;
+    RegisterStandardClasses();
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QBX_TEST_DATA "/templates")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        ++files;
+        std::string text = ReadWholeFile(entry.path().string());
+        TqbxReport report;
+        std::istringstream in(text);
+        report.LoadFromStream(in);
+        EXPECT_TRUE(report.Errors.Empty()) << report.Errors.Text();
+        std::ostringstream out;
+        report.SaveToStream(out);
+        EXPECT_TRUE(out.str() == text) << out.str();
+    }
+    EXPECT_GE(files, 2);
+}
+
+TEST(TemplateFixtures, CollectionsAndReferencesArrive)
+{
+    fake::FakePlatform platform;
+    RegisterStandardClasses();
+    TqbxReport report;
+    ASSERT_TRUE(report.LoadFromFile(QBX_TEST_DATA "/templates/collections.qb3"));
+    ASSERT_EQ(report.DataSets.Count(), 1);
+    EXPECT_EQ(report.DataSets.Item(0)->DataSetName(), "Orders");
+    EXPECT_EQ(report.Variables.Get("TITLE").AsString(), "Sales & Costs");
+    ASSERT_NE(report.Styles.Find("heading"), nullptr);
+    EXPECT_EQ(report.Styles.Find("heading")->Font().Style(), fsBold);
+    EXPECT_EQ(report.ReportOptions.Description.Count(), 2);
+    EXPECT_FALSE(report.EngineOptions.ConvertNulls);
+
+    TqbxReport bands;
+    ASSERT_TRUE(bands.LoadFromFile(QBX_TEST_DATA "/templates/bands.qb3"));
+    auto* title = dynamic_cast<TqbxBand*>(bands.FindObject("ReportTitle1"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Child(), bands.FindObject("Child1")) << "a reference to an object read later";
+    auto* header = bands.FindObject("PageHeader1");
+    EXPECT_EQ(header->Font().Name(), "Tahoma");
+    EXPECT_FALSE(header->ParentFont());
+}
+
+} // namespace
+} // namespace qbx
