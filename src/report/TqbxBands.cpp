@@ -7,6 +7,7 @@
 #include "formats/TqbxResources.h"
 #include "report/ClassBuilder.h"
 #include "report/TqbxPages.h"
+#include "report/TqbxReport.h"
 
 #include <string_view>
 
@@ -312,8 +313,8 @@ const ClassInfo& TqbxDataBand::StaticClassInfo()
         b.Field("Columns", K::Integer, "Integer", &D::Columns).Default(Variant(0));
         b.Field("ColumnWidth", K::Float, "Extended", &D::ColumnWidth);
         b.Field("ColumnGap", K::Float, "Extended", &D::ColumnGap);
-        b.Field("DataSet", K::Reference, "TqbxDataSet", &D::DataSet);
-        b.Field("DataSetName", K::String, "String", &D::DataSetName);
+        b.Reference("DataSet", "TqbxDataSet", &D::DataSet, &D::SetDataSet);
+        b.String("DataSetName", &D::DataSetName, &D::SetDataSetName);
         b.Field("FooterAfterEach", K::Boolean, "Boolean", &D::FooterAfterEach).Default(Variant(false));
         Publish(b, { "KeepChild" });
         b.Field("KeepFooter", K::Boolean, "Boolean", &D::KeepFooter).Default(Variant(false));
@@ -321,7 +322,7 @@ const ClassInfo& TqbxDataBand::StaticClassInfo()
         b.Field("KeepTogether", K::Boolean, "Boolean", &D::KeepTogether).Default(Variant(false));
         Publish(b, { "OutlineText", "PrintChildIfInvisible" });
         b.Field("PrintIfDetailEmpty", K::Boolean, "Boolean", &D::PrintIfDetailEmpty).Default(Variant(false));
-        b.Field("RowCount", K::Integer, "Integer", &D::RowCount);
+        b.Integer("RowCount", &D::RowCount, &D::SetRowCount);
         Publish(b, { "StartNewPage", "Stretched" });
         b.Field("OnMasterDetail", K::Event, "TNotifyEvent", &D::OnMasterDetail);
         return c;
@@ -334,11 +335,27 @@ std::string TqbxDataBand::GetDescription() const
     return TqbxResources::Instance().Get("obDataBand");
 }
 
+TqbxDataBand::TqbxDataBand(TqbxComponent* parent)
+    : TqbxBand(parent)
+{
+    counter_.RangeEnd = reCount;
+}
+
 void TqbxDataBand::ReferenceRemoved(TqbxComponent* removed)
 {
     TqbxBand::ReferenceRemoved(removed);
-    if (DataSet == removed)
-        DataSet = nullptr;
+    dataSet_.Forget(removed);
+}
+
+void TqbxDataBand::SetDataSetName(const std::string& name)
+{
+    dataSet_.SetName(name, Report());
+}
+
+void TqbxDataBand::SetRowCount(int count)
+{
+    rowCount_ = count;
+    counter_.RangeEndCount = count;
 }
 
 void TqbxDataBand::SetCurColumn(int column)

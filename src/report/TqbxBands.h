@@ -1,6 +1,7 @@
 // Bands: horizontal (or vertical) strips of printable objects, in the kinds the band engine tells apart.
 #pragma once
 
+#include "report/TqbxDataSets.h"
 #include "report/TqbxReportComponent.h"
 
 #include <string>
@@ -132,7 +133,7 @@ public:
 class TqbxDataBand : public TqbxBand
 {
 public:
-    using TqbxBand::TqbxBand;
+    explicit TqbxDataBand(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     std::string GetDescription() const override; // the localized "obDataBand"
@@ -145,18 +146,27 @@ public:
 
     int Columns = 0;
     long double ColumnWidth = 0, ColumnGap = 0;
-    TqbxComponent* DataSet = nullptr; // not owned
-    std::string DataSetName;
+    TqbxDataSet* DataSet() const { return dataSet_.DataSet; } // not owned
+    void SetDataSet(TqbxDataSet* dataSet) { dataSet_.Set(dataSet); }
+    std::string DataSetName() const { return dataSet_.GetName(); }
+    void SetDataSetName(const std::string& name);
+    // Print this many records when the band has no data set; the band's own counter counts them.
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int count);
+    TqbxUserDataSet& Counter() { return counter_; }
     bool FooterAfterEach = false, KeepFooter = false, KeepHeader = false, KeepTogether = false;
     bool PrintIfDetailEmpty = false;
-    int RowCount = 0; // records to print without a data set
     std::string OnMasterDetail;
     std::vector<long double> ColumnPositions; // per-column positions kept by the engine
 
 private:
+    DataSetBinding dataSet_;
+    TqbxUserDataSet counter_; // counts RowCount records (range end reCount)
+    int rowCount_ = 0;
     int curColumn_ = 1;
 };
 
+// Data band kinds take the base constructor's parent argument.
 QBX_BAND_KIND(TqbxMasterData, TqbxDataBand);
 QBX_BAND_KIND(TqbxDetailData, TqbxDataBand);
 QBX_BAND_KIND(TqbxSubdetailData, TqbxDataBand);

@@ -8,6 +8,7 @@
 #include "formats/TqbxResources.h"
 #include "report/ClassBuilder.h"
 #include "report/PaperSizes.h"
+#include "report/TqbxReport.h"
 
 namespace qbx {
 
@@ -176,10 +177,14 @@ TqbxComponent* TqbxReportPage::FindBand(const ClassInfo& bandClass) const
     return nullptr;
 }
 
+void TqbxReportPage::SetDataSetName(const std::string& name)
+{
+    dataSet_.SetName(name, Report());
+}
+
 void TqbxReportPage::ReferenceRemoved(TqbxComponent* removed)
 {
-    if (DataSet == removed)
-        DataSet = nullptr;
+    dataSet_.Forget(removed);
     if (Subreport == removed)
         Subreport = nullptr;
 }
@@ -215,8 +220,8 @@ const ClassInfo& TqbxReportPage::StaticClassInfo()
             .Field("BackPicture", K::Picture, "TPicture", &P::BackPicture)
             .Field("Color", K::Integer, "TColor", &P::Color)
             .Default(Variant(clNone))
-            .Field("DataSet", K::Reference, "TqbxDataSet", &P::DataSet)
-            .Field("DataSetName", K::String, "String", &P::DataSetName)
+            .Reference("DataSet", "TqbxDataSet", &P::DataSet, &P::SetDataSet)
+            .String("DataSetName", &P::DataSetName, &P::SetDataSetName)
             .Field("Duplex", K::Enum, "TqbxDuplexMode", &P::Duplex)
             .Names({ "dmNone", "dmVertical", "dmHorizontal", "dmSimplex" })
             .Default(Variant(0))

@@ -3,6 +3,7 @@
 
 #include "base/TWideStrings.h"
 #include "report/TqbxComponent.h"
+#include "report/TqbxDataSets.h"
 #include "views/TqbxFrame.h"
 
 namespace qbx {
@@ -71,8 +72,11 @@ public:
     std::string BackPicture; // the background picture's file bytes; empty for none
     TColor Color = clNone;
     TqbxFrame Frame;
-    TqbxComponent* DataSet = nullptr; // not owned
-    std::string DataSetName;
+    // The page prints once per record of this data set (not owned).
+    TqbxDataSet* DataSet() const { return dataSet_.DataSet; }
+    void SetDataSet(TqbxDataSet* dataSet) { dataSet_.Set(dataSet); }
+    std::string DataSetName() const { return dataSet_.GetName(); }
+    void SetDataSetName(const std::string& name);
     TqbxDuplexMode Duplex = dmNone;
     bool EndlessHeight = false, EndlessWidth = false, LargeDesignHeight = false;
     std::string OutlineText;
@@ -82,6 +86,7 @@ public:
     TqbxComponent* Subreport = nullptr; // the subreport object that prints this page (not owned)
 
 private:
+    DataSetBinding dataSet_;
     TqbxPageOrientation orientation_ = poPortrait;
     long double paperWidth_ = 210, paperHeight_ = 297;
     int paperSize_ = 9;

@@ -53,6 +53,7 @@ const ClassInfo& TqbxReport::StaticClassInfo()
 TqbxReport::TqbxReport()
     : ReportOptions(this)
 {
+    DataSets.Report = this;
     Clear();
 }
 
@@ -77,8 +78,7 @@ void TqbxReport::Clear()
     PreviewOptions.Clear();
     PrintOptions.Clear();
     ReportOptions.Clear();
-    dataSet_ = nullptr;
-    dataSetName_.clear();
+    dataSet_ = {};
     dotMatrix_ = false;
     parentReport_.clear();
     scriptLanguage_ = "VeradaZurezi";
@@ -94,14 +94,23 @@ void TqbxReport::Clear()
 
 void TqbxReport::RemovedNotification(TqbxComponent* object)
 {
-    if (object == dataSet_)
-        dataSet_ = nullptr;
+    dataSet_.Forget(object);
     DataSets.Forget(object);
     if (clearing_)
         return; // everything goes: no reference needs clearing one by one
     for (TqbxComponent* c : AllObjects())
         if (c != object)
             c->ReferenceRemoved(object);
+}
+
+TqbxDataSet* TqbxReport::GetDataset(const std::string& name) const
+{
+    for (int i = 0; i < DataSets.Count(); ++i) {
+        TqbxDataSet* ds = DataSets.Item(i)->DataSet();
+        if (ds && SameText(ds->UserName(), name))
+            return ds;
+    }
+    return nullptr;
 }
 
 TqbxComponent* TqbxReport::Pages(int index) const

@@ -6,6 +6,7 @@
 #include "report/TqbxComponent.h"
 #include "report/TqbxCustomPreview.h"
 #include "report/TqbxDataSetItems.h"
+#include "report/TqbxDataSets.h"
 #include "report/TqbxOptions.h"
 #include "report/TqbxVariables.h"
 
@@ -41,10 +42,12 @@ public:
     // Makes this an inherited template: the parent template is loaded into the report, copied into
     // AncestorReport and every object is marked as coming from it. An empty name ends the inheritance.
     void SetParentReport(const std::string& fileName);
-    TqbxComponent* DataSet() const { return dataSet_; } // the main data set (not owned)
-    void SetDataSet(TqbxComponent* v) { dataSet_ = v; }
-    const std::string& DataSetName() const { return dataSetName_; }
-    void SetDataSetName(const std::string& v) { dataSetName_ = v; }
+    TqbxDataSet* DataSet() const { return dataSet_.DataSet; } // the main data set (not owned)
+    void SetDataSet(TqbxDataSet* v) { dataSet_.Set(v); }
+    std::string DataSetName() const { return dataSet_.GetName(); }
+    void SetDataSetName(const std::string& v) { dataSet_.SetName(v, this); }
+    // The data set of the DataSets item whose data set bears that user name, or nullptr.
+    TqbxDataSet* GetDataset(const std::string& name) const;
     bool DotMatrixReport() const { return dotMatrix_; }
     void SetDotMatrixReport(bool v) { dotMatrix_ = v; }
     TqbxEngineOptions EngineOptions;
@@ -137,8 +140,8 @@ private:
     bool ShowsProgressWindow(TqbxProgressType type) const;
 
     std::string version_ = "4.3";
-    std::string parentReport_, dataSetName_;
-    TqbxComponent* dataSet_ = nullptr;
+    std::string parentReport_;
+    DataSetBinding dataSet_;
     TqbxCustomPreview* preview_ = nullptr;
     bool dotMatrix_ = false;
     std::string iniFile_ = "\\Software\\Lantorra";

@@ -47,6 +47,13 @@ bool TqbxReport::PrepareReport(bool)
 {
     Errors.Clear();
     Terminated = false;
+    for (int i = 0; i < DataSets.Count(); ++i)
+        if (!DataSets.Item(i)->DataSet())
+            Errors.Add(FillPattern(Res("clDSNotExist"), { DataSets.Item(i)->StoredName() }));
+    if (!Errors.Empty()) {
+        ShowErrors();
+        return false;
+    }
     Errors.Add("Preparing reports is not available yet: the band engine is not built");
     ShowErrors();
     return false;

@@ -93,11 +93,14 @@ TEST_F(TemplateTest, UnknownClassesAndBadValuesAreCollectedAndSkipped)
     ASSERT_EQ(ui.Messages.size(), 1u) << "the errors are shown once, together";
 }
 
-TEST_F(TemplateTest, ReferencesResolveAfterTheWholeTemplate)
+TEST_F(TemplateTest, MissingDataSetsStopPreparation)
 {
-    Load(report, Template(" DataSet=\"Later\"", "<TqbxDataPage Name=\"Later\"/>"));
-    EXPECT_EQ(report.DataSet(), report.FindObject("Later"));
-    EXPECT_NE(report.DataSet(), nullptr);
+    Load(report,
+        Template(" PropData=\"08446174617365747301010C1500000020446174615365744E616D653D224F7264657273220000\""));
+    ASSERT_EQ(report.DataSets.Count(), 1);
+    EXPECT_EQ(report.DataSets.Item(0)->DataSet(), nullptr);
+    EXPECT_FALSE(report.PrepareReport(true));
+    EXPECT_EQ(report.Errors.Items(), (std::vector<std::string> { "Dataset \"Orders\" does not exist" }));
 }
 
 TEST_F(TemplateTest, DuplicateNamesAreRecordedAndLeaveTheObjectUnnamed)

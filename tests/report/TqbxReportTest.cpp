@@ -191,14 +191,17 @@ TEST_F(TqbxReportTest, ShowReportArmsTheTimerAndPreparesWhenItFires)
 TEST_F(TqbxReportTest, DestroyedDataSetIsForgotten)
 {
     TqbxReport root;
-    auto* page = new TqbxComponent(&root); // plain components stand in for a page and a data set
-    auto* dataSet = new TqbxComponent(page);
+    auto* page = new TqbxComponent(&root); // a plain component stands in for the data page
+    auto* dataSet = new TqbxUserDataSet(page);
+    root.DataSets.Add();
+    root.DataSets.Item(0)->SetDataSet(dataSet);
     root.SetDataSet(dataSet);
     EXPECT_EQ(root.PagesCount(), 1);
     EXPECT_EQ(root.Pages(0), page);
     EXPECT_EQ(root.Pages(1), nullptr);
     delete dataSet;
     EXPECT_EQ(root.DataSet(), nullptr);
+    EXPECT_EQ(root.DataSets.Count(), 0) << "its item leaves the report's DataSets";
 }
 
 TEST_F(TqbxReportTest, SettingsStoreIsNamedByIniFile)
