@@ -4,6 +4,8 @@
 #include "base/Colors.h"
 #include "platform/Fonts.h"
 #include "platform/qt/QtConvert_p.h"
+#include "report/PaperSizes.h"
+#include "report/TqbxPages.h"
 
 namespace qbx {
 
@@ -49,6 +51,15 @@ void TForm1::ConfigureReport()
     report_.ReportOptions.LastChange = 39880.66751627315;
     report_.SetScriptLanguage("VeradaZurezi");
     report_.SetScriptTextValue("begin\r\n\r\nend.");
+    // The children stored with the form: a data page and a 100 x 90 mm report page. (The barcode
+    // object on the page arrives with the barcode classes.)
+    auto* dataPage = new TqbxDataPage(&report_);
+    dataPage->SetName("Data");
+    auto* page = new TqbxReportPage(&report_);
+    page->SetName("Page1");
+    page->SetPaperWidth(100);
+    page->SetPaperHeight(90);
+    page->SetPaperSize(kCustomPaperSize);
 }
 
 } // namespace qbx

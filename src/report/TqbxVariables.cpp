@@ -53,6 +53,12 @@ void TqbxVariables::Set(const std::string& name, const Variant& value)
     item->SetValue(value);
 }
 
+const ClassInfo& TqbxArray::StaticClassInfo()
+{
+    static const ClassInfo info("TqbxArray", &TqbxVariables::StaticClassInfo(), nullptr);
+    return info;
+}
+
 TqbxVariables& qbxGlobalVariables()
 {
     static TqbxVariables variables;

@@ -39,6 +39,16 @@ protected:
     std::unique_ptr<TqbxCollectionItem> CreateItem() override;
 };
 
+// Variables looked up by a value whose text is the name, for scripts.
+class TqbxArray : public TqbxVariables
+{
+public:
+    static const ClassInfo& StaticClassInfo();
+    const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    Variant Get(const Variant& key) const { return TqbxVariables::Get(key.ToText()); }
+    void Set(const Variant& key, const Variant& value) { TqbxVariables::Set(key.ToText(), value); }
+};
+
 // The process-wide variables scripts know as qbxGlobalVariables.
 TqbxVariables& qbxGlobalVariables();
 

@@ -30,6 +30,18 @@ TEST(TForm1, HasTheFormsGeometryAndButton)
     EXPECT_EQ(form.focusWidget(), button);
 }
 
+TEST(TForm1, ReportStartsWithTheDesignTimeTemplate)
+{
+    TForm1 form;
+    TqbxReport& report = form.qbxReport1();
+    ASSERT_EQ(report.PagesCount(), 2);
+    EXPECT_EQ(report.Pages(0)->Name(), "Data");
+    EXPECT_EQ(report.Pages(1)->Name(), "Page1");
+    EXPECT_EQ(report.Pages(1)->Width(), 378); // 100 mm
+    EXPECT_EQ(report.ReportOptions.CreateDate, 39880.6655121528);
+    EXPECT_EQ(report.PrintOptions.Printer, "Default");
+}
+
 TEST(TForm1, ButtonSaysWhatIsNotBuiltYet)
 {
     TForm1 form;
