@@ -5,6 +5,7 @@
 #include "report/TqbxBands.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxView.h"
 
 #include <algorithm>
 
@@ -78,6 +79,9 @@ void RegisterStandardClasses()
     classes.Register(TqbxNullBand::StaticClassInfo());
     for (const ClassInfo* kind : BandKinds())
         classes.Register(*kind);
+    classes.Register(TqbxSubreport::StaticClassInfo());
+    classes.Register(TqbxFrame::StaticClassInfo());
+    classes.Register(TqbxStyleItem::StaticClassInfo());
 }
 
 } // namespace qbx

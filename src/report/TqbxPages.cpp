@@ -59,6 +59,14 @@ TqbxReportPage::TqbxReportPage(TqbxComponent* parent)
     UpdateDimensions();
 }
 
+TqbxReportPage::~TqbxReportPage()
+{
+    // The subreport that prints this page must not keep pointing at it, even while a whole report
+    // is being cleared and references are not cleared one by one.
+    if (Subreport)
+        Subreport->ReferenceRemoved(this);
+}
+
 std::string TqbxReportPage::GetDescription() const
 {
     return TqbxResources::Instance().Get("obRepPage");

@@ -39,6 +39,7 @@ class TqbxReportPage : public TqbxPage
 {
 public:
     explicit TqbxReportPage(TqbxComponent* parent = nullptr);
+    ~TqbxReportPage() override;
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     std::string GetDescription() const override; // the localized "obRepPage"

@@ -75,7 +75,8 @@ const ClassInfo& TqbxStyleItem::StaticClassInfo()
             .String("Name", &TqbxStyleItem::Name, &TqbxStyleItem::SetName)
             .Integer("Color", &TqbxStyleItem::Color, &TqbxStyleItem::SetColor)
             .Default(Variant(clNone))
-            .Object("Font", "TFont", static_cast<TqbxFont& (TqbxStyleItem::*)()>(&TqbxStyleItem::Font));
+            .Object("Font", "TFont", static_cast<TqbxFont& (TqbxStyleItem::*)()>(&TqbxStyleItem::Font))
+            .Object("Frame", "TqbxFrame", static_cast<TqbxFrame& (TqbxStyleItem::*)()>(&TqbxStyleItem::Frame));
         return c;
     }();
     return info;

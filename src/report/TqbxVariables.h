@@ -3,6 +3,7 @@
 
 #include "report/TqbxCollection.h"
 #include "report/TqbxFont.h"
+#include "views/TqbxFrame.h"
 
 #include <string>
 
@@ -65,11 +66,14 @@ public:
     void SetColor(TColor color) { color_ = color; }
     TqbxFont& Font() { return font_; }
     const TqbxFont& Font() const { return font_; }
+    TqbxFrame& Frame() { return frame_; }
+    const TqbxFrame& Frame() const { return frame_; }
 
 private:
     std::string name_;
     TColor color_ = clNone;
     TqbxFont font_;
+    TqbxFrame frame_;
 };
 
 class TqbxStyles : public TqbxCollection

@@ -3,7 +3,9 @@
 #include "platform/fake/FakePlatform.h"
 #include "report/ClassRegistry.h"
 #include "report/TqbxBands.h"
+#include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxView.h"
 
 #include <filesystem>
 #include <sstream>
@@ -52,6 +54,13 @@ TEST(TemplateFixtures, CollectionsAndReferencesArrive)
     auto* title = dynamic_cast<TqbxBand*>(bands.FindObject("ReportTitle1"));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Child(), bands.FindObject("Child1")) << "a reference to an object read later";
+    auto* subreport = dynamic_cast<TqbxSubreport*>(bands.FindObject("Subreport1"));
+    ASSERT_NE(subreport, nullptr);
+    auto* page2 = dynamic_cast<TqbxReportPage*>(bands.FindObject("Page2"));
+    EXPECT_EQ(subreport->Page(), page2);
+    EXPECT_TRUE(page2->IsSubreport()) << "the page links back to its subreport";
+    delete subreport;
+    EXPECT_FALSE(page2->IsSubreport());
     auto* header = bands.FindObject("PageHeader1");
     EXPECT_EQ(header->Font().Name(), "Tahoma");
     EXPECT_FALSE(header->ParentFont());

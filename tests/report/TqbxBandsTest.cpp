@@ -4,6 +4,7 @@
 #include "base/Exceptions.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxView.h"
 
 #include <memory>
 
@@ -98,6 +99,23 @@ TEST(TqbxBand, GroupHeaderDiffCarriesTheDrillDownNumber)
     a.DrillDownNumber = 3;
     EXPECT_EQ(a.Diff(b), " t=\"0\" Tag=\"3\"");
     EXPECT_EQ(a.GetDescription(), "obBand");
+}
+
+TEST(TqbxSubreport, IsCreatedFramedInSilverTahoma)
+{
+    TqbxSubreport subreport;
+    EXPECT_EQ(subreport.Frame.Typ, 15);
+    EXPECT_EQ(subreport.Font().Name(), "Tahoma");
+    EXPECT_EQ(subreport.Font().Size(), 8);
+    EXPECT_EQ(subreport.Color, 12632256);
+    EXPECT_EQ(subreport.StyleFlags() & sfCopyToPreview, 0) << "prepared pages do not copy it";
+    EXPECT_NE(subreport.StyleFlags() & sfFullAttributes, 0);
+    EXPECT_EQ(subreport.BaseName(), "Subreport");
+    TqbxReportPage page;
+    subreport.SetPage(&page);
+    EXPECT_EQ(page.Subreport, &subreport);
+    subreport.SetPage(nullptr);
+    EXPECT_FALSE(page.IsSubreport());
 }
 
 } // namespace
