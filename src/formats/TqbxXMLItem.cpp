@@ -1,6 +1,7 @@
 // XML items: children and attribute access on the raw attribute text.
 #include "base/Unicode.h"
 #include "formats/TqbxXML.h"
+#include "formats/XMLItemOps.h"
 #include "formats/XmlEscape.h"
 
 #include <algorithm>
@@ -61,28 +62,17 @@ TqbxXMLItem* TqbxXMLItem::InsertItem(int index, std::unique_ptr<TqbxXMLItem> ite
 
 int TqbxXMLItem::Find(std::string_view name) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (SameText(items_[static_cast<std::size_t>(i)]->Name, name))
-            return i;
-    return -1;
+    return FindChild(*this, name);
 }
 
 TqbxXMLItem* TqbxXMLItem::FindItem(std::string_view name)
 {
-    int i = Find(name);
-    if (i >= 0)
-        return Items(i);
-    TqbxXMLItem* item = Add();
-    item->Name = std::string(name);
-    return item;
+    return FindOrAddChild(*this, name);
 }
 
 int TqbxXMLItem::IndexOf(const TqbxXMLItem* item) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (items_[static_cast<std::size_t>(i)].get() == item)
-            return i;
-    return -1;
+    return IndexOfChild(*this, item);
 }
 
 namespace {

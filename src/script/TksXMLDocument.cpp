@@ -4,6 +4,7 @@
 #include "base/Exceptions.h"
 #include "base/Unicode.h"
 #include "formats/TqbxXML.h"
+#include "formats/XMLItemOps.h"
 #include "platform/Files.h"
 
 #include <algorithm>
@@ -68,28 +69,17 @@ TksXMLItem* TksXMLItem::Add()
 
 int TksXMLItem::Find(std::string_view name) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (SameText(Items(i)->Name, name))
-            return i;
-    return -1;
+    return FindChild(*this, name);
 }
 
 TksXMLItem* TksXMLItem::FindItem(std::string_view name)
 {
-    int i = Find(name);
-    if (i >= 0)
-        return Items(i);
-    TksXMLItem* item = Add();
-    item->Name = std::string(name);
-    return item;
+    return FindOrAddChild(*this, name);
 }
 
 int TksXMLItem::IndexOf(const TksXMLItem* item) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (Items(i) == item)
-            return i;
-    return -1;
+    return IndexOfChild(*this, item);
 }
 
 std::string TksXMLItem::Prop(std::string_view name) const
