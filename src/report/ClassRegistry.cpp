@@ -5,6 +5,8 @@
 #include "report/TqbxBands.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxGraphicViews.h"
+#include "views/TqbxMemoView.h"
 #include "views/TqbxView.h"
 
 #include <algorithm>
@@ -80,6 +82,11 @@ void RegisterStandardClasses()
     for (const ClassInfo* kind : BandKinds())
         classes.Register(*kind);
     classes.Register(TqbxSubreport::StaticClassInfo());
+    for (const ClassInfo* view :
+        { &TqbxCustomMemoView::StaticClassInfo(), &TqbxMemoView::StaticClassInfo(), &TqbxSysMemoView::StaticClassInfo(),
+            &TqbxCustomLineView::StaticClassInfo(), &TqbxLineView::StaticClassInfo(), &TqbxShapeView::StaticClassInfo(),
+            &TqbxPictureView::StaticClassInfo(), &TqbxHighlight::StaticClassInfo() })
+        classes.Register(*view);
     classes.Register(TqbxFrame::StaticClassInfo());
     classes.Register(TqbxStyleItem::StaticClassInfo());
 }

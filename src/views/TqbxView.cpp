@@ -64,6 +64,19 @@ void TqbxView::ReferenceRemoved(TqbxComponent* removed)
     dataSet_.Forget(removed);
 }
 
+const ClassInfo& TqbxStretcheable::StaticClassInfo()
+{
+    static const ClassInfo info = [] {
+        ClassInfo c("TqbxStretcheable", &TqbxView::StaticClassInfo(), nullptr);
+        ClassBuilder<TqbxStretcheable>(c)
+            .Field("StretchMode", TPropKind::Enum, "TqbxStretchMode", &TqbxStretcheable::StretchMode)
+            .Names({ "smDontStretch", "smActualHeight", "smMaxHeight" })
+            .Default(Variant(0));
+        return c;
+    }();
+    return info;
+}
+
 TqbxSubreport::TqbxSubreport(TqbxComponent* parent)
     : TqbxView(parent)
 {

@@ -48,6 +48,23 @@ private:
     DataSetBinding dataSet_;
 };
 
+enum TqbxStretchMode { smDontStretch, smActualHeight, smMaxHeight };
+
+// The base of views that can grow and be split across pages. CalcHeight, DrawPart and InitPart are
+// the band engine's calls; the base grows by nothing and keeps nothing back.
+class TqbxStretcheable : public TqbxView
+{
+public:
+    using TqbxView::TqbxView;
+    static const ClassInfo& StaticClassInfo();
+    const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    virtual long double CalcHeight() { return Height(); }
+    virtual long double DrawPart() { return 0; }
+    virtual void InitPart() { }
+
+    TqbxStretchMode StretchMode = smDontStretch;
+};
+
 // Prints a whole report page in its own place.
 class TqbxSubreport : public TqbxView
 {

@@ -1,10 +1,13 @@
 // The templates under tests/data/templates load without errors and save back to the same bytes.
 #include "platform/Files.h"
+#include "platform/Pictures.h"
 #include "platform/fake/FakePlatform.h"
 #include "report/ClassRegistry.h"
 #include "report/TqbxBands.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxGraphicViews.h"
+#include "views/TqbxMemoView.h"
 #include "views/TqbxView.h"
 
 #include <filesystem>
@@ -64,6 +67,30 @@ TEST(TemplateFixtures, CollectionsAndReferencesArrive)
     auto* header = bands.FindObject("PageHeader1");
     EXPECT_EQ(header->Font().Name(), "Tahoma");
     EXPECT_FALSE(header->ParentFont());
+}
+
+TEST(TemplateFixtures, ViewsKeepTheirTextPicturesAndNestedObjects)
+{
+    fake::FakePlatform platform;
+    RegisterStandardClasses();
+    TqbxReport report;
+    ASSERT_TRUE(report.LoadFromFile(QBX_TEST_DATA "/templates/views.qb3"));
+    auto* memo = dynamic_cast<TqbxMemoView*>(report.FindObject("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->Memo.Count(), 2);
+    EXPECT_EQ(memo->Memo.Strings(1), u"[Amount #n%2.2f] & more");
+    EXPECT_EQ(memo->FlowTo(), report.FindObject("Memo2"));
+    EXPECT_EQ(memo->Highlight.Condition, "Value > 100");
+    EXPECT_EQ(memo->Frame.TopLine.Color, clBlack);
+    EXPECT_EQ(memo->Frame.LeftLine.Color, clRed);
+    EXPECT_EQ(memo->ExpressionDelimiters, "<%,%>");
+    auto* picture = dynamic_cast<TqbxPictureView*>(report.FindObject("Picture1"));
+    ASSERT_NE(picture, nullptr);
+    RasterImage image = DecodePicture(picture->Picture());
+    EXPECT_EQ(image.PixelColor(0, 0), clRed);
+    EXPECT_EQ(image.PixelColor(1, 0), clBlue);
+    memo->SetRotation(-90);
+    EXPECT_EQ(memo->Rotation(), 270);
 }
 
 } // namespace
