@@ -33,10 +33,10 @@ inline constexpr TColor clSkyBlue = 0xF0CAA6;
 inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMedGray = 0xA4A0A0;
 
-// System colours: the sign bit set and the system colour index in the low byte.
+// System colours: the high byte all ones and the system colour index in the low byte (clBtnFace = -16777201).
 inline constexpr TColor SystemColor(int index)
 {
-    return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index));
+    return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index));
 }
 inline constexpr TColor clScrollBar = SystemColor(0);
 inline constexpr TColor clBackground = SystemColor(1);

@@ -1,6 +1,7 @@
 // The host window's layout, taken from its form description.
 #include "host/TForm1.h"
 
+#include "barcode/TqbxBarCodeView.h"
 #include "base/Colors.h"
 #include "platform/Fonts.h"
 #include "platform/qt/QtConvert_p.h"
@@ -51,8 +52,7 @@ void TForm1::ConfigureReport()
     report_.ReportOptions.LastChange = 39880.66751627315;
     report_.SetScriptLanguage("VeradaZurezi");
     report_.SetScriptTextValue("begin\r\n\r\nend.");
-    // The children stored with the form: a data page and a 100 x 90 mm report page. (The barcode
-    // object on the page arrives with the barcode classes.)
+    // The children stored with the form: a data page and a 100 x 90 mm report page with an EAN-13 barcode.
     auto* dataPage = new TqbxDataPage(&report_);
     dataPage->SetName("Data");
     auto* page = new TqbxReportPage(&report_);
@@ -60,6 +60,14 @@ void TForm1::ConfigureReport()
     page->SetPaperWidth(100);
     page->SetPaperHeight(90);
     page->SetPaperSize(kCustomPaperSize);
+    auto* barcode = new TqbxBarCodeView(page);
+    barcode->SetName("BarCode1");
+    barcode->SetBounds(34.01577L, 90.70872L, 285, 154.96073L);
+    barcode->BarType = bcCodeEAN13;
+    barcode->Rotation = 0;
+    barcode->Text = "7236547896321";
+    barcode->WideBarRatio = 2;
+    barcode->Zoom = 3;
 }
 
 } // namespace qbx

@@ -1,10 +1,13 @@
 // Class and object-kind registries.
 #include "report/ClassRegistry.h"
 
+#include "barcode/TqbxBarCodeView.h"
 #include "base/Exceptions.h"
 #include "report/TqbxBands.h"
+#include "report/TqbxDialogPage.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxDMPViews.h"
 #include "views/TqbxGraphicViews.h"
 #include "views/TqbxMemoView.h"
 #include "views/TqbxView.h"
@@ -73,7 +76,7 @@ int ObjectRegistry::ImageIndexOf(const ClassInfo& info) const
 
 void RegisterStandardClasses()
 {
-    // The core classes are entered as they are built; the rest of the 34 follow with their parts.
+    // The report core's classes, then the barcode and dot-matrix units' (through the object registry).
     ClassRegistry& classes = ClassRegistry::Instance();
     classes.Register(TqbxReport::StaticClassInfo());
     classes.Register(TqbxDataPage::StaticClassInfo());
@@ -82,13 +85,15 @@ void RegisterStandardClasses()
     for (const ClassInfo* kind : BandKinds())
         classes.Register(*kind);
     classes.Register(TqbxSubreport::StaticClassInfo());
-    for (const ClassInfo* view :
-        { &TqbxCustomMemoView::StaticClassInfo(), &TqbxMemoView::StaticClassInfo(), &TqbxSysMemoView::StaticClassInfo(),
-            &TqbxCustomLineView::StaticClassInfo(), &TqbxLineView::StaticClassInfo(), &TqbxShapeView::StaticClassInfo(),
-            &TqbxPictureView::StaticClassInfo(), &TqbxHighlight::StaticClassInfo() })
+    for (const ClassInfo* view : { &TqbxCustomMemoView::StaticClassInfo(), &TqbxMemoView::StaticClassInfo(),
+             &TqbxSysMemoView::StaticClassInfo(), &TqbxCustomLineView::StaticClassInfo(),
+             &TqbxLineView::StaticClassInfo(), &TqbxShapeView::StaticClassInfo(), &TqbxPictureView::StaticClassInfo(),
+             &TqbxHighlight::StaticClassInfo(), &TqbxDialogPage::StaticClassInfo() })
         classes.Register(*view);
     classes.Register(TqbxFrame::StaticClassInfo());
     classes.Register(TqbxStyleItem::StaticClassInfo());
+    RegisterBarcodeClasses();
+    RegisterDotMatrixClasses();
 }
 
 } // namespace qbx

@@ -47,7 +47,8 @@ private:
     std::vector<ObjectKind> kinds_;
 };
 
-// Registers the classes of the report core; safe to call more than once.
+// Registers every class templates can name: the report core's, the barcode view and the dot-matrix
+// classes; safe to call more than once.
 void RegisterStandardClasses();
 
 } // namespace qbx

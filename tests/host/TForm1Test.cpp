@@ -38,6 +38,8 @@ TEST(TForm1, ReportStartsWithTheDesignTimeTemplate)
     EXPECT_EQ(report.Pages(0)->Name(), "Data");
     EXPECT_EQ(report.Pages(1)->Name(), "Page1");
     EXPECT_EQ(report.Pages(1)->Width(), 378); // 100 mm
+    ASSERT_NE(report.FindObject("BarCode1"), nullptr);
+    EXPECT_EQ(report.FindObject("BarCode1")->Parent(), report.Pages(1));
     EXPECT_EQ(report.ReportOptions.CreateDate, 39880.6655121528);
     EXPECT_EQ(report.PrintOptions.Printer, "Default");
 }

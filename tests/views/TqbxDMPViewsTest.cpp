@@ -1,0 +1,63 @@
+// Dot-matrix objects snap to the 9.6 x 17 character grid and take printer fonts.
+#include "views/TqbxDMPViews.h"
+
+#include "report/TqbxBands.h"
+#include "report/TqbxReport.h"
+
+#include <gtest/gtest.h>
+
+namespace qbx {
+namespace {
+
+TEST(TqbxDMPViews, GeometrySnapsToTheCharacterGrid)
+{
+    TqbxDMPMemoView memo;
+    memo.SetBounds(14.5, 25, 100, 30);
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.Left()), 19.2); // round(1.51) x 9.6
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.Top()), 17);
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.Width()), 96);
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.Height()), 34);
+    memo.Align = baRight;
+    memo.SetLeft(18);
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.Left()), 9.6) << "right-aligned memos truncate";
+
+    TqbxDMPLineView line;
+    line.SetLeft(20);
+    EXPECT_DOUBLE_EQ(static_cast<double>(line.Left()), 24); // trunc(2.08) x 9.6 + 4.8
+    line.SetLeft(-20);
+    EXPECT_DOUBLE_EQ(static_cast<double>(line.Left()), -24);
+    line.SetTop(40);
+    EXPECT_DOUBLE_EQ(static_cast<double>(line.Top()), 42.5);
+    line.Align = baWidth;
+    line.SetWidth(100);
+    EXPECT_DOUBLE_EQ(static_cast<double>(line.Width()), 96);
+
+    TqbxDMPCommand command;
+    command.SetBounds(14.5, 25, 3, 3);
+    EXPECT_DOUBLE_EQ(static_cast<double>(command.Left()), 19.2);
+    EXPECT_DOUBLE_EQ(static_cast<double>(command.Width()), 3) << "a command's size does not snap";
+}
+
+TEST(TqbxDMPViews, PrinterStylesChooseTheFont)
+{
+    TqbxReport report;
+    auto* page = new TqbxDMPPage(&report);
+    auto* band = new TqbxReportTitle(page);
+    band->SetBounds(5, 20, 100, 20);
+    EXPECT_DOUBLE_EQ(static_cast<double>(band->Left()), 9.6) << "bands on a dot-matrix page snap too";
+    EXPECT_DOUBLE_EQ(static_cast<double>(band->Top()), 17);
+    auto* memo = new TqbxDMPMemoView(band);
+    EXPECT_EQ(memo->LineSpacing, 1);
+    EXPECT_EQ(memo->GapX, 0);
+    page->SetFontStyle(fsxBold | fsxCondensed);
+    EXPECT_EQ(page->Font().Name(), "Courier New");
+    EXPECT_EQ(page->Font().Size(), 12);
+    EXPECT_EQ(memo->Font().Style(), fsBold) << "objects that follow their parent's font take the page's";
+    EXPECT_EQ(memo->FontStyle, fsxBold | fsxCondensed);
+    memo->SetFontStyle(fsxItalic | fsxUnderline);
+    EXPECT_FALSE(memo->ParentFont());
+    EXPECT_EQ(memo->Font().Style(), fsItalic | fsUnderline);
+}
+
+} // namespace
+} // namespace qbx
