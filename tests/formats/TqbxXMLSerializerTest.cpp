@@ -204,6 +204,7 @@ TEST_F(TemplateTest, InheritedTemplatesWriteOnlyDifferences)
     EXPECT_NE(saved.find("<inherited Name=\"Extra\" Left=\"70\"/>"), std::string::npos) << saved;
     EXPECT_NE(saved.find("<TqbxDataPage Name=\"Own\""), std::string::npos) << saved;
     EXPECT_EQ(saved.find("Author"), std::string::npos) << "unchanged root attributes are not written";
+    EXPECT_EQ(saved.find("PropData"), std::string::npos) << "nor PropData whose checksum matches the parent's";
     std::filesystem::remove_all(folder);
 }
 
