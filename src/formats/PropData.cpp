@@ -184,13 +184,19 @@ BinValue PropDataReader::ReadValue()
             v.SetMembers.push_back(member);
         break;
     case vaCollection:
+        // Each item: an optional order value, then its properties as name and value up to an end byte.
         while (!AtEnd() && data_[at_] != vaNull) {
-            int order = -1;
+            BinValue item;
             std::uint8_t t = static_cast<std::uint8_t>(data_[at_]);
             if (t == vaInt8 || t == vaInt16 || t == vaInt32)
-                order = ReadValue().Scalar.AsInteger();
-            BinValue item = ReadValue(); // the item's properties as a list
-            item.CollectionOrder = order;
+                item.CollectionOrder = ReadValue().Scalar.AsInteger();
+            if (Byte() != vaList)
+                Bad("a collection item does not start with a list");
+            while (!AtEnd() && data_[at_] != vaNull) {
+                std::string name = ShortText();
+                item.Properties.emplace_back(name, ReadValue());
+            }
+            Take(1);
             v.Items.push_back(std::move(item));
         }
         Take(1);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qbx {
@@ -45,7 +46,9 @@ struct BinValue
     std::string Bytes; // strings (UTF-8) and binary data
     std::vector<std::string> SetMembers;
     std::vector<BinValue> Items; // lists and collections
-    int CollectionOrder = -1; // for collection items that carry an order value
+    // A collection item: its order value (-1 when absent) and its properties as name and value.
+    int CollectionOrder = -1;
+    std::vector<std::pair<std::string, BinValue>> Properties;
 };
 
 class PropDataWriter

@@ -64,7 +64,7 @@ TEST(PropData, ReadsEveryValueForm)
     put({ 1, 'x', 7, 3, 'a', 'b', 'c' });
     put({ 1, 'S', 11, 6, 'f', 's', 'B', 'o', 'l', 'd', 0 });
     put({ 1, 'l', 1, 2, 7, 2, 8, 0 });
-    put({ 1, 'C', 14, 1, 2, 1, 0, 0 }); // collection: one item with an order value and an empty list
+    put({ 1, 'C', 14, 2, 1, 1, 4, 'N', 'a', 'm', 'e', 6, 1, 'q', 0, 0 }); // one item: order 1, Name = "q"
     PropDataReader r(data);
     std::vector<std::string> names;
     std::vector<BinValue> values;
@@ -87,6 +87,9 @@ TEST(PropData, ReadsEveryValueForm)
     EXPECT_EQ(values[10].Items[1].Scalar.AsInteger(), 8);
     ASSERT_EQ(values[11].Items.size(), 1u);
     EXPECT_EQ(values[11].Items[0].CollectionOrder, 1);
+    ASSERT_EQ(values[11].Items[0].Properties.size(), 1u);
+    EXPECT_EQ(values[11].Items[0].Properties[0].first, "Name");
+    EXPECT_EQ(values[11].Items[0].Properties[0].second.Bytes, "q");
     EXPECT_EQ(r.AtEnd(), true);
 }
 
