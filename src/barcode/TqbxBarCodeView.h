@@ -41,6 +41,7 @@ public:
     explicit TqbxBarCodeView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
 
     TqbxBarcodeType BarType = bcCode39;
     bool CalcCheckSum = false;

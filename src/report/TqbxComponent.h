@@ -148,8 +148,13 @@ public:
     // Called once an object and every reference of the template it came from have been read.
     virtual void Loaded() { }
 
+    // The Align of a view as its ordinal (baNone = 0 ... baClient = 6); -1 for objects that are no views.
+    virtual int ViewAlign() const { return -1; }
+    // Places the child views by their Align: left- and width-aligned ones against their neighbours from
+    // the left, right- and width-aligned ones from the right, then centre, bottom and client ones.
+    virtual void AlignChildren();
+
     // Hooks.
-    virtual void AlignChildren() { }
     virtual void BeforeStartReport() { }
 
     // The attributes of this object that differ from `reference` (see the difference text rules).

@@ -13,6 +13,7 @@ public:
     explicit TqbxCustomLineView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
 };
 
 class TqbxLineView : public TqbxCustomLineView
@@ -34,6 +35,7 @@ public:
     explicit TqbxShapeView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
 
     TqbxShapeKind Shape = skRectangle;
     int Curve = 0; // corner size of skRoundRectangle
@@ -45,6 +47,7 @@ public:
     explicit TqbxPictureView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
 
     // The picture's file bytes (a bitmap or a JPEG image); empty when it holds none.
     const std::string& Picture() const { return picture_; }

@@ -19,6 +19,7 @@ public:
     explicit TqbxCustomMemoView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
     bool HasAutoWidth() const override { return AutoWidth; }
     bool HasTextAttribute() const override { return true; }
     std::string TextAttribute() const override { return Memo.JoinedUtf8(); }

@@ -49,11 +49,6 @@ const ClassInfo& TqbxView::StaticClassInfo()
     return info;
 }
 
-void TqbxView::Draw(Canvas&, long double, long double, long double, long double)
-{
-    throw ENotAvailable("Drawing " + ClassName() + " is not available yet: the view drawing is not built");
-}
-
 void TqbxView::SetDataSetName(const std::string& name)
 {
     dataSet_.SetName(name, Report());

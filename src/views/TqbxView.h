@@ -15,17 +15,26 @@ class TqbxReportPage;
 enum TqbxAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
 enum TqbxShiftMode { smDontShift, smAlways, smWhenOverlapped };
 
-// The view's data model: fill, frame, alignment, shift behaviour, data binding and hyperlink data.
-// Drawing arrives with the view drawing sequence; until then Draw raises ENotAvailable.
+// The base of report objects: fill, frame, alignment, shift behaviour, data binding and hyperlink data,
+// and the drawing sequence every view shares (device rectangle, background, frame).
 class TqbxView : public TqbxReportComponent
 {
 public:
     explicit TqbxView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    int ViewAlign() const override { return Align; }
+    // BeginDraw, DrawBackground, DrawFrame; subclasses put their content into this sequence.
     void Draw(
         Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
     void ReferenceRemoved(TqbxComponent* removed) override;
+
+    virtual void BeginDraw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY);
+    virtual void DrawBackground();
+    virtual void DrawFrame();
+    // A line w pixels thick as w parallel one-pixel lines with the current pen (w = 0 counts as 1).
+    void DrawThickLine(int x1, int y1, int x2, int y2, int w);
 
     // A data set is set and DataField is not empty.
     bool IsDataField() const { return DataSet() && !DataField.empty(); }
@@ -43,6 +52,19 @@ public:
     bool Printable = true;
     TqbxShiftMode ShiftMode = smAlways;
     std::string TagStr, URL;
+
+protected:
+    // For the kinds whose content drawing is not built yet: says so instead of drawing a bare frame.
+    [[noreturn]] void ContentNotAvailable() const;
+
+    enum class Side { Left, Right, Top, Bottom };
+    void DrawFrameLine(
+        int x1, int y1, int x2, int y2, const TqbxFrameLine& line, Side side, bool firstFramed, bool secondFramed);
+
+    // Drawing state, valid from BeginDraw to the end of Draw.
+    Canvas* canvas_ = nullptr;
+    long double scaleX_ = 1, scaleY_ = 1, offsetX_ = 0, offsetY_ = 0;
+    int FX = 0, FY = 0, FX1 = 0, FY1 = 0, FDX = 0, FDY = 0, FFrameWidth = 0;
 
 private:
     DataSetBinding dataSet_;
@@ -74,6 +96,9 @@ public:
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     std::string GetDescription() const override; // the localized "obSubRep"
+    // The view drawing, then the object's name 2 pixels right of and below its top-left corner.
+    void Draw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
     void ReferenceRemoved(TqbxComponent* removed) override;
 
     TqbxReportPage* Page() const { return page_; } // the page printed here (not owned)
