@@ -1,9 +1,12 @@
 // Lines, shapes and pictures: their data models. Drawing arrives with the view drawing sequence.
 #pragma once
 
+#include "platform/Pictures.h"
 #include "views/TqbxView.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace qbx {
 
@@ -23,6 +26,9 @@ public:
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
 
+    void Draw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
+
     bool ArrowEnd = false, ArrowSolid = false, ArrowStart = false, Diagonal = false;
     int ArrowLength = 20, ArrowWidth = 5;
 };
@@ -35,10 +41,14 @@ public:
     explicit TqbxShapeView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
+    void Draw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
 
     TqbxShapeKind Shape = skRectangle;
     int Curve = 0; // corner size of skRoundRectangle
+
+private:
+    void DrawFigure();
 };
 
 class TqbxPictureView : public TqbxView
@@ -47,7 +57,13 @@ public:
     explicit TqbxPictureView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
+    void Draw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
+    // Loads by the file's extension (.bmp, .jpg, .jpeg); raises EFileError or EConvertError naming the file.
+    void LoadFromFile(const std::string& fileName);
+    // Loads data recognised by its content, after an optional 8-byte length header; false (and no
+    // picture) for data in no known format.
+    bool LoadFromData(std::string_view data);
 
     // The picture's file bytes (a bitmap or a JPEG image); empty when it holds none.
     const std::string& Picture() const { return picture_; }
@@ -59,7 +75,11 @@ public:
     int ImageIndex = -1; // the picture's index in the prepared pages' picture cache
 
 private:
+    const RasterImage* Image(); // the decoded picture, kept until the picture changes; nullptr when none
+
     std::string picture_;
+    std::shared_ptr<RasterImage> image_;
+    std::string decodedFrom_;
 };
 
 } // namespace qbx

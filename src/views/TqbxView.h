@@ -35,6 +35,8 @@ public:
     virtual void DrawFrame();
     // A line w pixels thick as w parallel one-pixel lines with the current pen (w = 0 counts as 1).
     void DrawThickLine(int x1, int y1, int x2, int y2, int w);
+    // The brush a dashed line shows through its gaps: the view's colour, or none.
+    void UseGapBrush();
 
     // A data set is set and DataField is not empty.
     bool IsDataField() const { return DataSet() && !DataField.empty(); }

@@ -102,6 +102,12 @@ void TqbxView::DrawFrameLine(
         segment(-s * a, w, s * b, w);
 }
 
+void TqbxView::UseGapBrush()
+{
+    canvas_->Brush = { Color == clNone ? clWhite : Color, Color == clNone ? bsClear : bsSolid };
+    canvas_->BkMode = Color == clNone ? bkTransparent : bkOpaque;
+}
+
 void TqbxView::DrawFrame()
 {
     Canvas& c = *canvas_;
