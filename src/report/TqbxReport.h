@@ -46,6 +46,10 @@ public:
     void SetDataSet(TqbxDataSet* v) { dataSet_.Set(v); }
     std::string DataSetName() const { return dataSet_.GetName(); }
     void SetDataSetName(const std::string& v) { dataSet_.SetName(v, this); }
+    // Evaluates a report expression. Until the script engine exists only bare names are resolved (report
+    // variables, then global variables); an unknown name raises "Unknown variable or datafield: 'name'"
+    // and anything else raises ENotAvailable.
+    Variant Calc(const std::string& expression);
     // The data set of the DataSets item whose data set bears that user name, or nullptr.
     TqbxDataSet* GetDataset(const std::string& name) const;
     bool DotMatrixReport() const { return dotMatrix_; }

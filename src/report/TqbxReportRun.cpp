@@ -1,6 +1,7 @@
 // The report root's lifecycle: loading, preparing and showing, progress and the delivery of errors.
 #include "base/Exceptions.h"
 #include "base/Patterns.h"
+#include "base/Unicode.h"
 #include "formats/TqbxResources.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
@@ -8,6 +9,8 @@
 #include "platform/Ui.h"
 #include "report/TqbxReport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 
 namespace qbx {
@@ -165,6 +168,22 @@ void TqbxReport::ProgressMessage(const std::string& text)
     if (preview_)
         preview_->ShowMessage(text);
     CurrentPlatform().GetUi().ProcessMessages();
+}
+
+Variant TqbxReport::Calc(const std::string& expression)
+{
+    std::string name(TrimBlanks(expression));
+    bool bare = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '#' || c == '.'
+            || static_cast<unsigned char>(c) >= 0x80;
+    });
+    if (!bare)
+        throw ENotAvailable("Evaluating '" + name + "' is not available yet: only names are resolved");
+    if (Variables.IndexOf(name) >= 0)
+        return Variables.Get(name);
+    if (qbxGlobalVariables().IndexOf(name) >= 0)
+        return qbxGlobalVariables().Get(name);
+    throw EConvertError(Res("clUnknownVar") + " '" + name + "'");
 }
 
 std::unique_ptr<SettingsStore> TqbxReport::OpenSettingsStore() const

@@ -140,4 +140,18 @@ const ClassInfo& TqbxPictureView::StaticClassInfo()
     return info;
 }
 
+std::string TqbxShapeView::Diff(const TqbxComponent& reference) const
+{
+    std::string out = TqbxView::Diff(reference);
+    const auto* r = dynamic_cast<const TqbxShapeView*>(&reference);
+    if (r && Shape != r->Shape)
+        out += " Shape=\"" + std::to_string(Shape) + "\"";
+    return out;
+}
+
+std::string TqbxPictureView::Diff(const TqbxComponent& reference) const
+{
+    return TqbxView::Diff(reference) + " ImageIndex=\"" + std::to_string(ImageIndex) + "\"";
+}
+
 } // namespace qbx

@@ -44,6 +44,8 @@ public:
     void Draw(
         Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
 
+    std::string Diff(const TqbxComponent& reference) const override; // the view's, then Shape
+
     TqbxShapeKind Shape = skRectangle;
     int Curve = 0; // corner size of skRoundRectangle
 
@@ -69,6 +71,11 @@ public:
     const std::string& Picture() const { return picture_; }
     void SetPicture(const std::string& bytes);
     bool PictureChanged = false; // since it was last stored in prepared pages
+    // The view's data; then the picture of FileLink (its [expressions] expanded; cleared when the file is
+    // missing), or of a data-bound blob field, recognised by content.
+    void GetData() override;
+    // The view's attributes, then ImageIndex, always (the picture cache of prepared pages sets it).
+    std::string Diff(const TqbxComponent& reference) const override;
 
     bool AutoSize = false, Center = false, Stretched = true, KeepAspectRatio = true;
     std::string FileLink;

@@ -3,6 +3,7 @@
 #include "base/Rounding.h"
 #include "base/Unicode.h"
 #include "platform/Files.h"
+#include "report/TqbxReport.h"
 #include "views/TqbxGraphicViews.h"
 
 #include <algorithm>
@@ -234,6 +235,21 @@ bool TqbxPictureView::LoadFromData(std::string_view data)
     }
     SetPicture(std::string(data));
     return true;
+}
+
+void TqbxPictureView::GetData()
+{
+    TqbxView::GetData();
+    TqbxReport* report = Report();
+    if (!FileLink.empty()) {
+        std::string name = report ? ExpandExpressions(FileLink, *report) : FileLink;
+        if (FileExists(name))
+            LoadFromData(ReadWholeFile(name));
+        else
+            SetPicture({});
+    } else if (IsDataField() && DataSet()->IsBlobField(DataField)) {
+        LoadFromData(DataSet()->GetValue(DataField).ToText());
+    }
 }
 
 void TqbxPictureView::LoadFromFile(const std::string& fileName)

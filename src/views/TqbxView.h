@@ -10,6 +10,7 @@
 
 namespace qbx {
 
+class TqbxReport;
 class TqbxReportPage;
 
 enum TqbxAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
@@ -24,6 +25,13 @@ public:
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     int ViewAlign() const override { return Align; }
+    // The component's differences, then fill, alignment, frame, cursor, printability, TagStr and URL.
+    std::string Diff(const TqbxComponent& reference) const override;
+    // Saves the bounds, TagStr and URL; GetData expands [expressions] in TagStr and URL through the
+    // report's calculator; AfterPrint restores what BeforePrint saved.
+    void BeforePrint() override;
+    void GetData() override;
+    void AfterPrint() override;
     // BeginDraw, DrawBackground, DrawFrame; subclasses put their content into this sequence.
     void Draw(
         Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
@@ -70,7 +78,14 @@ protected:
 
 private:
     DataSetBinding dataSet_;
+    std::string savedTagStr_, savedURL_;
 };
+
+// The frame part of a view's difference text, against the reference view's frame.
+std::string FrameDiff(const TqbxFrame& mine, const TqbxFrame& theirs);
+
+// Expands every [expression] of `text` with the report's calculator; the inserted text is not scanned again.
+std::string ExpandExpressions(const std::string& text, TqbxReport& report);
 
 enum TqbxStretchMode { smDontStretch, smActualHeight, smMaxHeight };
 

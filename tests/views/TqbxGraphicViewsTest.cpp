@@ -2,8 +2,10 @@
 #include "views/TqbxGraphicViews.h"
 
 #include "base/Exceptions.h"
+#include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "platform/qt/QtCanvas.h"
+#include "report/TqbxReport.h"
 
 #include <filesystem>
 
@@ -131,6 +133,22 @@ TEST(PictureView, RecognisesContentBehindALengthHeader)
     EXPECT_TRUE(picture.Picture().empty());
     EXPECT_THROW(picture.LoadFromFile("/nonexistent/logo.bmp"), EFileError);
     EXPECT_THROW(picture.LoadFromFile("logo.gif"), EConvertError);
+}
+
+TEST(PictureView, FileLinkLoadsOrClearsThePicture)
+{
+    std::filesystem::create_directories(QBX_TEST_OUTPUT);
+    std::string file = QBX_TEST_OUTPUT "/linked.bmp";
+    WriteFileAtomically(file, EncodeBitmap(RasterImage(3, 2, 0xFF0000FF)));
+    TqbxReport report;
+    report.Variables.Set("Folder", Variant(QBX_TEST_OUTPUT));
+    auto* picture = new TqbxPictureView(&report);
+    picture->FileLink = "[Folder]/linked.bmp";
+    picture->GetData();
+    EXPECT_EQ(DecodePicture(picture->Picture()).Width(), 3);
+    picture->FileLink = "[Folder]/missing.bmp";
+    picture->GetData();
+    EXPECT_TRUE(picture->Picture().empty()) << "a missing file clears the picture instead of failing";
 }
 
 TEST(GraphicViews, WritesAPageOfShapesForPeopleToLookAt)

@@ -1,0 +1,126 @@
+// A view's print-time data (TagStr and URL) and its difference text for prepared pages.
+#include "base/FloatText.h"
+#include "formats/XmlEscape.h"
+#include "report/TqbxReport.h"
+#include "views/ExpressionScanner.h"
+#include "views/TqbxView.h"
+
+#include <cmath>
+
+namespace qbx {
+namespace {
+
+std::string Attr(const std::string& name, const std::string& value)
+{
+    return " " + name + "=\"" + value + "\"";
+}
+bool Differ(long double a, long double b)
+{
+    return std::fabs(a - b) > 0.0001L;
+}
+
+} // namespace
+
+std::string ExpandExpressions(const std::string& text, TqbxReport& report)
+{
+    std::string out = text;
+    std::size_t p = 0;
+    while ((p = out.find('[', p)) != std::string::npos) {
+        ScannedExpression e = ScanExpression(out, "[", "]", p);
+        if (!e.Found)
+            break;
+        std::string value = report.Calc(e.Expression).ToText();
+        out.replace(p, e.End - p + 1, value);
+        p += value.size();
+    }
+    return out;
+}
+
+void TqbxView::BeforePrint()
+{
+    TqbxReportComponent::BeforePrint();
+    savedTagStr_ = TagStr;
+    savedURL_ = URL;
+}
+
+void TqbxView::GetData()
+{
+    TqbxReport* report = Report();
+    if (!report)
+        return;
+    for (std::string* text : { &TagStr, &URL })
+        if (text->find('[') != std::string::npos)
+            *text = ExpandExpressions(*text, *report);
+}
+
+void TqbxView::AfterPrint()
+{
+    TqbxReportComponent::AfterPrint();
+    TagStr = savedTagStr_;
+    URL = savedURL_;
+}
+
+std::string FrameDiff(const TqbxFrame& mine, const TqbxFrame& theirs)
+{
+    std::string out;
+    bool color = mine.Color() != theirs.Color(), style = mine.Style() != theirs.Style(),
+         width = Differ(mine.Width(), theirs.Width());
+    if (color)
+        out += Attr("Frame.Color", std::to_string(mine.Color()));
+    if (mine.DropShadow != theirs.DropShadow)
+        out += Attr("Frame.DropShadow", mine.DropShadow ? "1" : "0");
+    if (mine.ShadowColor != theirs.ShadowColor)
+        out += Attr("Frame.ShadowColor", std::to_string(mine.ShadowColor));
+    if (Differ(mine.ShadowWidth, theirs.ShadowWidth))
+        out += Attr("Frame.ShadowWidth", FloatToText(mine.ShadowWidth));
+    if (style)
+        out += Attr("Frame.Style", std::to_string(mine.Style()));
+    if (mine.Typ != theirs.Typ)
+        out += Attr("Frame.Typ", std::to_string(mine.Typ));
+    if (width)
+        out += Attr("Frame.Width", FloatToText(mine.Width()));
+    struct Pair
+    {
+        const char* name;
+        const TqbxFrameLine& a;
+        const TqbxFrameLine& b;
+    } lines[] = { { "LeftLine", mine.LeftLine, theirs.LeftLine }, { "TopLine", mine.TopLine, theirs.TopLine },
+        { "RightLine", mine.RightLine, theirs.RightLine }, { "BottomLine", mine.BottomLine, theirs.BottomLine } };
+    for (const Pair& l : lines) {
+        std::string prefix = std::string("Frame.") + l.name;
+        // When the frame's own value was written, a line is compared with the frame; otherwise with its namesake.
+        if (color ? l.a.Color != mine.Color() : l.a.Color != l.b.Color)
+            out += Attr(prefix + ".Color", std::to_string(l.a.Color));
+        if (style ? l.a.Style != mine.Style() : l.a.Style != l.b.Style)
+            out += Attr(prefix + ".Style", std::to_string(l.a.Style));
+        if (width ? Differ(l.a.Width, mine.Width()) : Differ(l.a.Width, l.b.Width))
+            out += Attr(prefix + ".Width", FloatToText(l.a.Width));
+    }
+    return out;
+}
+
+std::string TqbxView::Diff(const TqbxComponent& reference) const
+{
+    std::string out = TqbxReportComponent::Diff(reference);
+    const auto* r = dynamic_cast<const TqbxView*>(&reference);
+    if (!r)
+        return out;
+    if (BrushStyle != r->BrushStyle)
+        out += Attr("BrushStyle", std::to_string(BrushStyle));
+    if (Align != r->Align)
+        out += Attr("Align", std::to_string(Align));
+    if (Color != r->Color)
+        out += Attr("Color", std::to_string(Color));
+    out += FrameDiff(Frame, r->Frame);
+    if (Cursor != r->Cursor)
+        out += Attr("Cursor", std::to_string(Cursor));
+    if (Printable != r->Printable)
+        out += Attr("Printable", Printable ? "1" : "0");
+    if (TagStr != r->TagStr)
+        out += Attr("TagStr", XmlEscape(TagStr));
+    if (URL != r->URL)
+        out += Attr("URL", XmlEscape(URL));
+    return out;
+}
+
+} // namespace qbx
