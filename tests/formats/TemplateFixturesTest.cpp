@@ -89,6 +89,15 @@ TEST(TemplateFixtures, ViewsKeepTheirTextPicturesAndNestedObjects)
     RasterImage image = DecodePicture(picture->Picture());
     EXPECT_EQ(image.PixelColor(0, 0), clRed);
     EXPECT_EQ(image.PixelColor(1, 0), clBlue);
+    // A JPEG picture saved in a template comes back byte for byte.
+    std::string jpeg = EncodeJpeg(RasterImage(8, 8, 0xFF336699));
+    picture->SetPicture(jpeg);
+    std::ostringstream out;
+    report.SaveToStream(out);
+    TqbxReport again;
+    std::istringstream in(out.str());
+    again.LoadFromStream(in);
+    EXPECT_EQ(dynamic_cast<TqbxPictureView*>(again.FindObject("Picture1"))->Picture(), jpeg);
     memo->SetRotation(-90);
     EXPECT_EQ(memo->Rotation(), 270);
 }

@@ -119,6 +119,27 @@ TEST(PictureView, KeepsItsAspectRatioAndCentres)
     EXPECT_EQ(q.PixelColor(50, 80), kWhite);
 }
 
+TEST(PictureView, StretchedWithoutAspectRatioFillsTheObject)
+{
+    TqbxPictureView picture;
+    picture.SetBounds(0, 0, 100, 100);
+    picture.KeepAspectRatio = false;
+    picture.SetPicture(EncodeJpeg(RasterImage(200, 100, 0xFF0000FF)));
+    QtCanvas canvas(120, 120);
+    picture.Draw(canvas, 1, 1, 0, 0);
+    RasterImage p = canvas.Snapshot();
+    EXPECT_GT(BlueOf(p.PixelColor(50, 95)), 200);
+    EXPECT_EQ(p.PixelColor(105, 50), kWhite);
+
+    picture.Stretched = false; // kept at its own size, clipped to the object
+    QtCanvas unstretched(240, 240);
+    picture.SetBounds(10, 10, 100, 100);
+    picture.Draw(unstretched, 1, 1, 0, 0);
+    RasterImage q = unstretched.Snapshot();
+    EXPECT_GT(BlueOf(q.PixelColor(100, 50)), 200);
+    EXPECT_EQ(q.PixelColor(150, 50), kWhite) << "clipped at the object's right edge";
+}
+
 TEST(PictureView, RecognisesContentBehindALengthHeader)
 {
     std::string jpeg = EncodeJpeg(RasterImage(4, 4, 0xFF00FF00));

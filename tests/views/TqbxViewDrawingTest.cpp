@@ -90,6 +90,31 @@ TEST(ViewDrawing, DoubleFrameClosesOuterAndInnerRectangles)
     EXPECT_EQ(p.PixelColor(20, 11), clBlack);
 }
 
+TEST(ViewDrawing, FramesScaleWithTheDrawing)
+{
+    TqbxView twin;
+    Framed(twin, ftLeft | ftRight | ftTop | ftBottom, fsDouble, 1);
+    RasterImage p = Draw(twin, 2, 90); // FX 20 FY 20 FX1 60 FY1 40, lines two pixels wide, two apart
+    EXPECT_EQ(p.PixelColor(17, 18), clBlack) << "outer left line, lengthened at the top";
+    EXPECT_EQ(p.PixelColor(18, 41), clBlack);
+    EXPECT_EQ(p.PixelColor(22, 30), clBlack) << "inner left line";
+    EXPECT_EQ(p.PixelColor(20, 30), kWhite) << "the gap";
+    EXPECT_EQ(p.PixelColor(22, 20), kWhite) << "the inner line is shortened at the top";
+
+    TqbxView dotted;
+    Framed(dotted, ftTop, fsDot, 1);
+    dotted.SetBounds(0, 10, 40, 10);
+    RasterImage q = Draw(dotted, 2, 90); // two one-pixel dotted lines at rows 19 and 20
+    for (int y : { 19, 20 }) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(q.PixelColor(0, y), clBlack);
+        EXPECT_EQ(q.PixelColor(2, y), clBlack);
+        EXPECT_EQ(q.PixelColor(3, y), kWhite);
+        EXPECT_EQ(q.PixelColor(6, y), clBlack);
+    }
+    EXPECT_EQ(q.PixelColor(0, 21), kWhite);
+}
+
 TEST(ViewDrawing, DropShadowLiesInsideTheBounds)
 {
     for (TqbxFrameTypes sides : { 0, ftLeft | ftRight | ftTop | ftBottom }) {
