@@ -1,0 +1,133 @@
+// Text layout on the deterministic test font, where a character of a 10-point font advances 42 measuring
+// pixels (round(83 / 2)) and one of a 12-point font 50 (100 / 2); a page unit is 6.25 measuring pixels.
+#include "views/TqbxDrawText.h"
+
+#include "platform/fake/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace qbx {
+namespace {
+
+class DrawTextTest : public testing::Test
+{
+protected:
+    // Lays `text` out in a box `width` page units wide and `height` high.
+    void Layout(const std::u16string& text, long double width, long double height = 100, int points = 10)
+    {
+        TqbxFont font;
+        font.SetSize(points);
+        engine.Lock();
+        engine.SetFont(font);
+        engine.SetOptions(true, allowTags, 0, true, true, wordBreak, false);
+        engine.SetDimensions({ 0, 0, width, height - 1 }, { 0, 0, 0, 0 }, 1, 1, 1);
+        engine.SetGaps(paragraphGap, 0, lineSpacing);
+        TWideStrings lines;
+        lines.SetText(text);
+        engine.SetText(lines);
+        engine.Unlock();
+    }
+    std::vector<std::u16string> Lines() const
+    {
+        std::vector<std::u16string> out;
+        for (int i = 0; i < engine.Lines.Count(); ++i)
+            out.push_back(engine.Lines.Strings(i));
+        return out;
+    }
+
+    fake::FakePlatform platform;
+    TqbxDrawText engine;
+    bool allowTags = false, wordBreak = false;
+    long double paragraphGap = 0, lineSpacing = 0;
+};
+
+TEST_F(DrawTextTest, WrapsAtSpacesAndCutsLongWords)
+{
+    Layout(u"aaa bbb ccc", 40); // 250 pixels: five characters
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"aaa", u"bbb", u"ccc" }));
+    EXPECT_EQ(engine.Lines.Objects(0), 1);
+    EXPECT_EQ(engine.Lines.Objects(2), 2);
+    Layout(u"abcdefghij", 40);
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"abcde", u"fghij" }));
+    Layout(u"\u4E2D\u4E2D", 10); // 62 pixels; a wide character advances 83
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"\u4E2D", u"\u4E2D" }));
+    Layout(u"a\r\n\r\nb", 40);
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"a", u" ", u"b" }));
+    EXPECT_EQ(engine.Lines.Objects(1), 3);
+}
+
+TEST_F(DrawTextTest, FirstLineIndent)
+{
+    paragraphGap = 8; // the first line is 200 pixels wide: four characters
+    Layout(u"aaaaaaaaa", 40);
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"aaaa", u"aaaaa" }));
+}
+
+TEST_F(DrawTextTest, HeightsAndUnusedSpace)
+{
+    lineSpacing = 2;
+    Layout(u"aaa bbb ccc", 40);
+    EXPECT_NEAR(static_cast<double>(engine.TextHeight()), 45.84, 1e-9); // 3 x (83 / 6.25 + 2)
+    lineSpacing = 0;
+    Layout(u"a\r\nb", 40, 32, 12); // lines of exactly 16 page units, two of them fit exactly
+    EXPECT_NEAR(static_cast<double>(engine.UnusedSpace()), 0.0001, 1e-12);
+    Layout(u"a", 40, 10, 12);
+    EXPECT_EQ(engine.UnusedSpace(), 0) << "below one line";
+    Layout(u"aa a", 100, 100, 12);
+    EXPECT_NEAR(static_cast<double>(engine.TextWidth()), 200 / 6.25, 1e-9);
+}
+
+TEST_F(DrawTextTest, SplitsInsideAParagraph)
+{
+    Layout(u"aaaaa  bb", 40, 21, 12); // 250 pixels: five characters; one 16-unit line fits
+    ASSERT_EQ(engine.Lines.Count(), 2);
+    bool paragraphBreak = false;
+    EXPECT_EQ(engine.GetOutBoundsText(paragraphBreak), u"bb\r\n") << "the leading space is dropped";
+    EXPECT_TRUE(paragraphBreak);
+    EXPECT_EQ(engine.GetInBoundsText(), u"aaaaa ");
+    EXPECT_EQ(engine.Lines.Count(), 1);
+
+    allowTags = true;
+    Layout(u"<b>aaaa bbbb</b>", 40, 21, 12);
+    EXPECT_EQ(engine.GetOutBoundsText(paragraphBreak), u"<b>bbbb</b>\r\n") << "the continuation keeps bold";
+
+    Layout(u"aaaa\r\nbbbb", 40, 21, 12);
+    EXPECT_EQ(engine.GetOutBoundsText(paragraphBreak), u"bbbb\r\n");
+    EXPECT_FALSE(paragraphBreak) << "the cut falls between paragraphs";
+    Layout(u"aaaa", 40, 21, 12);
+    EXPECT_EQ(engine.GetOutBoundsText(paragraphBreak), u"") << "everything fits";
+}
+
+TEST_F(DrawTextTest, InlineTags)
+{
+    allowTags = true;
+    Layout(u"a<b>b</b><font color=\"#FF0000\">c</font><sub>d</sub><xyz>e<nope", 100);
+    ASSERT_EQ(engine.Lines.Count(), 1);
+    EXPECT_EQ(engine.Lines.Strings(0), u"abcde<nope");
+    const TqbxHTMLTags& tags = engine.Tags.Lines[0];
+    EXPECT_TRUE(tags[0].Unchanged);
+    EXPECT_EQ(tags[1].FontStyle, fsBold);
+    EXPECT_FALSE(tags[1].Unchanged);
+    EXPECT_EQ(tags[1].TextPos, 5);
+    EXPECT_EQ(tags[2].FontColor, clRed);
+    EXPECT_EQ(tags[3].PointSize, 7); // round(10 / 1.5)
+    EXPECT_EQ(tags[3].Lowered, 1);
+    EXPECT_TRUE(tags[3].Reduced);
+    EXPECT_EQ(tags[4].TextPos, 57) << "the five-character tag is dropped but counted";
+    Layout(u"<font color=red>x</font><font color=\"pink\">y", 300);
+    EXPECT_EQ(engine.Lines.Strings(0), u"x<font color=\"pink\">y") << "an unknown colour leaves the tag as text";
+}
+
+TEST_F(DrawTextTest, RussianSyllableHyphenation)
+{
+    EXPECT_EQ(HyphenationPart(u"колокол", 6), 4u); // ко-ло-кол
+    EXPECT_EQ(HyphenationPart(u"колокол", 4), 2u);
+    EXPECT_EQ(HyphenationPart(u"мак", 3), 0u) << "three letters never break";
+    EXPECT_EQ(HyphenationPart(u"вьюга", 5), 3u) << "вью-га: no break before the soft sign";
+    wordBreak = true;
+    Layout(u"а колокол", 40); // 250 pixels: five characters
+    EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"а ко-", u"локол" }));
+}
+
+} // namespace
+} // namespace qbx
