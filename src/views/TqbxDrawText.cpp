@@ -112,20 +112,19 @@ void TqbxDrawText::SetGaps(long double paragraphGap, long double charSpacing, lo
     LineSpacing = lineSpacing;
 }
 
-int TqbxDrawText::MeasureLine(
-    const std::u16string& text, const TqbxHTMLTags& tags, int spacing, std::vector<int>& advances)
+int TqbxDrawText::MeasureLine(Canvas& canvas, TFontDesc font, const std::u16string& text, const TqbxHTMLTags& tags,
+    int spacing, std::vector<int>& advances)
 {
     advances.assign(text.size(), 0);
-    TFontDesc font = measureFont_;
     if (!tags.empty())
         font.Style = tags[0].FontStyle;
-    measure_->Font = font;
-    std::vector<int> extents = measure_->CumulativeExtents(text);
+    canvas.Font = font;
+    std::vector<int> extents = canvas.CumulativeExtents(text);
     int total = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i > 0 && i < tags.size() && !tags[i].Unchanged && tags[i].FontStyle != measure_->Font.Style) {
-            measure_->Font.Style = tags[i].FontStyle; // the rest of the line is measured in the new style
-            extents = measure_->CumulativeExtents(text);
+        if (i > 0 && i < tags.size() && !tags[i].Unchanged && tags[i].FontStyle != canvas.Font.Style) {
+            canvas.Font.Style = tags[i].FontStyle; // the rest of the line is measured in the new style
+            extents = canvas.CumulativeExtents(text);
         }
         int advance = extents[i] - (i > 0 ? extents[i - 1] : 0) + spacing;
         if (i < tags.size() && tags[i].Reduced)
@@ -246,11 +245,6 @@ void TqbxDrawText::SetParaBreaks(bool firstParaBreak, bool lastParaBreak)
         Lines.SetObjects(0, Lines.Objects(0) & ~1);
     if (lastParaBreak)
         Lines.SetObjects(Lines.Count() - 1, Lines.Objects(Lines.Count() - 1) & ~2);
-}
-
-void TqbxDrawText::DrawText(Canvas&, int, int)
-{
-    throw ENotAvailable("Drawing text is not available yet: the text engine lays text out but does not draw it");
 }
 
 long double TqbxDrawText::LineHeight() const

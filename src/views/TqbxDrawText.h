@@ -1,6 +1,6 @@
 // TqbxDrawText: lays text out on a 600 dpi measuring canvas so that line breaks are the same on every
-// device. This part wraps paragraphs (with inline tags and Russian syllable hyphenation), measures them
-// and splits them at a height; drawing the lines arrives with the text drawing work.
+// device. It wraps paragraphs (with inline tags and Russian syllable hyphenation), measures them, splits
+// them at a height and draws the lines on any device at their measured widths.
 #pragma once
 
 #include "base/TWideStrings.h"
@@ -37,7 +37,9 @@ public:
     void SetGaps(long double paragraphGap, long double charSpacing, long double lineSpacing);
     void SetText(const TWideStrings& lines);
     void SetParaBreaks(bool firstParaBreak, bool lastParaBreak);
-    // Drawing the laid-out lines; raises ENotAvailable until the text drawing is built.
+    // Draws the laid-out lines into ScaledRect; hAlign and vAlign are the memo's ordinals (haLeft, haRight,
+    // haCenter, haBlock; vaTop, vaBottom, vaCenter). Rounding differences between the device and the
+    // measuring canvas are spread over lines and characters, so lines keep their measured widths.
     void DrawText(Canvas& canvas, int hAlign, int vAlign);
 
     long double LineHeight() const;
@@ -62,8 +64,15 @@ public:
 
 private:
     long double Height() const { return OriginalRect.Bottom - OriginalRect.Top + 1; }
-    // Per-character advances of a line in measuring pixels (spacing included); returns their total.
-    int MeasureLine(const std::u16string& text, const TqbxHTMLTags& tags, int spacing, std::vector<int>& advances);
+    // Per-character advances of a line on a canvas in `font` (spacing included); returns their total.
+    int MeasureLine(Canvas& canvas, TFontDesc font, const std::u16string& text, const TqbxHTMLTags& tags, int spacing,
+        std::vector<int>& advances);
+    int MeasureLine(const std::u16string& text, const TqbxHTMLTags& tags, int spacing, std::vector<int>& advances)
+    {
+        return MeasureLine(*measure_, measureFont_, text, tags, spacing, advances);
+    }
+    int TargetHeight(Canvas& canvas, long double points) const;
+    void DrawTextLine(Canvas& canvas, int line, int hAlign, int width, int y, int x);
     void WrapLine(const std::u16string& paragraph, int nextWidth, int spacing, int firstWidth);
     void AddLine(const std::u16string& text, TqbxHTMLTags tags);
 

@@ -3,6 +3,7 @@
 #include "views/TqbxDrawText.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,9 @@ protected:
         font.SetSize(points);
         engine.Lock();
         engine.SetFont(font);
-        engine.SetOptions(true, allowTags, 0, true, true, wordBreak, false);
-        engine.SetDimensions({ 0, 0, width, height - 1 }, { 0, 0, 0, 0 }, 1, 1, 1);
+        engine.SetOptions(true, allowTags, rotation, true, true, wordBreak, false);
+        TRect scaled { 0, 0, static_cast<int>(width), static_cast<int>(height) - 1 };
+        engine.SetDimensions({ 0, 0, width, height - 1 }, scaled, 1, 1, 1);
         engine.SetGaps(paragraphGap, 0, lineSpacing);
         TWideStrings lines;
         lines.SetText(text);
@@ -38,6 +40,7 @@ protected:
     fake::FakePlatform platform;
     TqbxDrawText engine;
     bool allowTags = false, wordBreak = false;
+    int rotation = 0;
     long double paragraphGap = 0, lineSpacing = 0;
 };
 
@@ -127,6 +130,70 @@ TEST_F(DrawTextTest, RussianSyllableHyphenation)
     wordBreak = true;
     Layout(u"а колокол", 40); // 250 pixels: five characters
     EXPECT_EQ(Lines(), (std::vector<std::u16string> { u"а ко-", u"локол" }));
+}
+
+// On the screen at scale 1 a page unit is one pixel; the 10-point test font is 13 pixels high and a
+// character advances 6 there, against 42 / 6.25 = 6.72 pixels measured.
+struct DrawnText
+{
+    TPoint At;
+    std::u16string Text;
+    std::vector<int> Advances;
+    int Escapement;
+};
+
+std::vector<DrawnText> Drawn(const fake::RecordingCanvas& canvas)
+{
+    std::vector<DrawnText> out;
+    for (const CanvasCommand& c : canvas.Commands())
+        if (c.Type == CanvasCommand::TextOut)
+            out.push_back({ c.Points[0], c.Text, c.Advances, c.Font.Escapement });
+    return out;
+}
+
+TEST_F(DrawTextTest, JustifiesAtSpacesAndSpreadsLines)
+{
+    Layout(u"aa bb cc dd", 60); // 375 measuring pixels: eight characters a line
+    fake::RecordingCanvas canvas;
+    engine.DrawText(canvas, 3, 0);
+    std::vector<DrawnText> drawn = Drawn(canvas);
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].Text, u"aa bb cc");
+    EXPECT_EQ(drawn[0].At, (TPoint { 0, 0 }));
+    // 60 - 8 * 6 = 12 pixels go to the two spaces.
+    EXPECT_EQ(drawn[0].Advances, (std::vector<int> { 6, 6, 12, 6, 6, 12, 6, 6 }));
+    // Two lines measure 2 * 83 / 6.25 = 27 pixels, one more than two 13-pixel lines: the first gets it.
+    EXPECT_EQ(drawn[1].At, (TPoint { 0, 14 }));
+    EXPECT_EQ(drawn[1].Text, u"dd");
+}
+
+TEST_F(DrawTextTest, AlignsAndRotates)
+{
+    struct Case
+    {
+        int rotation, hAlign;
+        TPoint at;
+    };
+    const Case cases[] = {
+        { 0, 1, { 47, 0 } }, // measured 84 / 6.25 = 13 wide: starts 60 - 13 in, less the right edge pixel
+        { 0, 2, { 24, 0 } },
+        { 90, 0, { 0, 99 } }, // reads upwards from the bottom left corner
+        { 180, 0, { 60, 99 } }, // upside down from the bottom right corner
+        { 270, 0, { 60, 0 } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rotation * 10 + c.hAlign);
+        rotation = c.rotation;
+        Layout(u"ab", 60);
+        fake::RecordingCanvas canvas;
+        engine.DrawText(canvas, c.hAlign, 0);
+        std::vector<DrawnText> drawn = Drawn(canvas);
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].At, c.at);
+        EXPECT_EQ(drawn[0].Escapement, c.rotation * 10);
+        // The device line is one pixel narrower than measured; the first character gets the pixel.
+        EXPECT_EQ(drawn[0].Advances, (std::vector<int> { 7, 6 }));
+    }
 }
 
 } // namespace
