@@ -20,4 +20,8 @@ std::int64_t TruncMod(std::int64_t dividend, std::int64_t divisor);
 // The integer part of a float, toward zero, as the system's Trunc does.
 std::int64_t Trunc(long double value);
 
+// Whether two measurements differ by more than `tolerance`, so that rounding noise is not taken for a
+// change: stored properties compare to a millionth, difference texts to a ten-thousandth.
+bool Differ(long double a, long double b, long double tolerance);
+
 } // namespace qbx

@@ -16,11 +16,6 @@
 namespace qbx {
 namespace {
 
-std::string Attribute(const std::string& prefix, const std::string& name, const std::string& value)
-{
-    return " " + prefix + name + "=\"" + value + "\"";
-}
-
 std::string EnumText(const PropInfo& p, const Variant& value)
 {
     int ordinal = value.AsInteger();
@@ -87,7 +82,7 @@ std::string TqbxXMLSerializer::PictureToXML(
     std::string buffer = PictureData(bytes);
     if (ancestorBytes && !ancestorBytes->empty() && Crc32(PictureData(*ancestorBytes)) == Crc32(buffer))
         return {};
-    return Attribute(name, "PropData", HexEncode(buffer));
+    return XmlAttribute(name + "PropData", HexEncode(buffer));
 }
 
 std::string TqbxXMLSerializer::PropertyToXML(
@@ -105,42 +100,42 @@ std::string TqbxXMLSerializer::PropertyToXML(
     case TPropKind::Boolean:
     case TPropKind::Enum:
         if (always || (ancestor ? value.AsInt64() != old.AsInt64() : !p.IsDefault(value)))
-            return Attribute(prefix, p.Name, EnumText(p, value));
+            return XmlAttribute(prefix + p.Name, EnumText(p, value));
         return {};
     case TPropKind::Integer:
     case TPropKind::Set:
         if (always || (ancestor ? value.AsInt64() != old.AsInt64() : !p.IsDefault(value)))
-            return Attribute(prefix, p.Name, std::to_string(value.AsInt64()));
+            return XmlAttribute(prefix + p.Name, std::to_string(value.AsInt64()));
         return {};
     case TPropKind::Float:
         if (always || !ancestor || std::fabs(value.AsFloat() - old.AsFloat()) >= 0.000001L)
-            return Attribute(prefix, p.Name, FloatToText(value.AsFloat()));
+            return XmlAttribute(prefix + p.Name, FloatToText(value.AsFloat()));
         return {};
     case TPropKind::String:
     case TPropKind::Event: {
         std::string text = value.ToText();
         if (!text.empty() && (always || (ancestor ? text != old.ToText() : true)))
-            return Attribute(prefix, p.Name, XmlEscape(text));
+            return XmlAttribute(prefix + p.Name, XmlEscape(text));
         return {};
     }
     case TPropKind::Variant:
         if (always || !ancestor || value.ToText() != old.ToText())
-            return Attribute(prefix, p.Name, XmlEscape(value.ToText()));
+            return XmlAttribute(prefix + p.Name, XmlEscape(value.ToText()));
         return {};
     case TPropKind::Reference: {
         const TqbxComponent* mine = AsComponent(value);
         const TqbxComponent* theirs = ancestor ? AsComponent(old) : nullptr;
         if (!ancestor)
-            return mine ? Attribute(prefix, p.Name, XmlEscape(ReferenceName(mine))) : std::string();
+            return mine ? XmlAttribute(prefix + p.Name, XmlEscape(ReferenceName(mine))) : std::string();
         if (!mine && theirs)
-            return Attribute(prefix, p.Name, "nil");
+            return XmlAttribute(prefix + p.Name, "nil");
         if (mine && (!theirs || !SameText(mine->Name(), theirs->Name())))
-            return Attribute(prefix, p.Name, XmlEscape(ReferenceName(mine)));
+            return XmlAttribute(prefix + p.Name, XmlEscape(ReferenceName(mine)));
         return {};
     }
     case TPropKind::Lines:
         if (always || !ancestor || value.ToText() != old.ToText())
-            return Attribute(prefix, p.Name + ".Text", XmlEscape(value.ToText()));
+            return XmlAttribute(prefix + p.Name + ".Text", XmlEscape(value.ToText()));
         return {};
     case TPropKind::Picture: {
         std::string theirs = ancestor ? old.ToText() : std::string();
@@ -170,7 +165,7 @@ std::string TqbxXMLSerializer::ObjToXML(
     const auto* ancestorComponent = dynamic_cast<const TqbxComponent*>(ancestor);
     if (component && component->HasTextAttribute()
         && !(ancestorComponent && ancestorComponent->TextAttribute() == component->TextAttribute()))
-        out += Attribute(prefix, "Text", XmlEscape(component->TextAttribute()));
+        out += XmlAttribute(prefix + "Text", XmlEscape(component->TextAttribute()));
     PropDataWriter extra;
     object.WriteExtraData(extra, *this);
     if (!extra.Buffer().empty()) {
@@ -181,7 +176,7 @@ std::string TqbxXMLSerializer::ObjToXML(
             differs = Crc32(theirs.Buffer()) != Crc32(extra.Buffer());
         }
         if (differs)
-            out += Attribute(prefix, "PropData", HexEncode(extra.Buffer()));
+            out += XmlAttribute(prefix + "PropData", HexEncode(extra.Buffer()));
     }
     if (component)
         component->SetWriting(false);

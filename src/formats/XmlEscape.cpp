@@ -24,6 +24,14 @@ std::string XmlEscape(std::string_view value)
     return out;
 }
 
+std::string XmlAttribute(std::string_view name, std::string_view value)
+{
+    std::string out;
+    out.reserve(name.size() + value.size() + 4);
+    out.append(" ").append(name).append("=\"").append(value).append("\"");
+    return out;
+}
+
 std::string XmlUnescape(std::string_view value)
 {
     std::string out;

@@ -2,9 +2,8 @@
 #include "report/PropertyRegistry.h"
 
 #include "base/Exceptions.h"
+#include "base/Rounding.h"
 #include "base/Unicode.h"
-
-#include <cmath>
 
 namespace qbx {
 
@@ -14,7 +13,7 @@ bool PropInfo::IsDefault(const Variant& value) const
         return false;
     switch (Kind) {
     case TPropKind::Float:
-        return std::fabs(static_cast<double>(value.AsFloat() - Default->AsFloat())) <= 1e-6;
+        return !Differ(value.AsFloat(), Default->AsFloat(), kStoredTolerance);
     case TPropKind::String:
     case TPropKind::Event:
     case TPropKind::Lines:

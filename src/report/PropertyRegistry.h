@@ -14,6 +14,10 @@
 
 namespace qbx {
 
+// Stored float properties compare to a millionth, so a value read back from a template is not taken for a
+// change.
+inline constexpr long double kStoredTolerance = 1e-6L;
+
 class TqbxComponent;
 class TqbxPersistent;
 

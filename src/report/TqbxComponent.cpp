@@ -3,6 +3,7 @@
 
 #include "base/Exceptions.h"
 #include "base/FloatText.h"
+#include "base/Rounding.h"
 #include "base/Unicode.h"
 #include "formats/TqbxResources.h"
 #include "formats/XmlEscape.h"
@@ -10,7 +11,6 @@
 #include "report/TqbxReport.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 
 namespace qbx {
@@ -22,16 +22,6 @@ bool IsIdentifier(const std::string& name)
     if (name.empty() || !letter(name[0]))
         return false;
     return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
-}
-
-bool Differ(long double a, long double b)
-{
-    return std::fabs(a - b) > 0.0001L;
-}
-
-std::string Attribute(const char* name, const std::string& value)
-{
-    return std::string(" ") + name + "=\"" + value + "\"";
 }
 
 } // namespace
@@ -269,34 +259,34 @@ void TqbxComponent::FontChanged()
 std::string TqbxComponent::Diff(const TqbxComponent& reference) const
 {
     std::string out;
-    if (Differ(left_, reference.left_))
-        out += Attribute("l", FloatToText(left_));
-    if (IsBand() || Differ(top_, reference.top_))
-        out += Attribute("t", FloatToText(top_));
-    if (!HasAutoWidth() && Differ(width_, reference.width_))
-        out += Attribute("w", FloatToText(width_));
-    if (Differ(height_, reference.height_))
-        out += Attribute("h", FloatToText(height_));
+    if (Differ(left_, reference.left_, kDiffTolerance))
+        out += XmlAttribute("l", FloatToText(left_));
+    if (IsBand() || Differ(top_, reference.top_, kDiffTolerance))
+        out += XmlAttribute("t", FloatToText(top_));
+    if (!HasAutoWidth() && Differ(width_, reference.width_, kDiffTolerance))
+        out += XmlAttribute("w", FloatToText(width_));
+    if (Differ(height_, reference.height_, kDiffTolerance))
+        out += XmlAttribute("h", FloatToText(height_));
     if (visible_ != reference.visible_)
-        out += Attribute("Visible", visible_ ? "1" : "0");
+        out += XmlAttribute("Visible", visible_ ? "1" : "0");
     if (!parentFont_) {
         const TqbxFont& mine = font_;
         const TqbxFont& theirs = reference.font_;
         if (mine.Name() != theirs.Name())
-            out += Attribute("Font.Name", XmlEscape(mine.Name()));
+            out += XmlAttribute("Font.Name", XmlEscape(mine.Name()));
         if (mine.Size() != theirs.Size())
-            out += Attribute("Font.Size", std::to_string(mine.Size()));
+            out += XmlAttribute("Font.Size", std::to_string(mine.Size()));
         if (mine.Color() != theirs.Color())
-            out += Attribute("Font.Color", std::to_string(mine.Color()));
+            out += XmlAttribute("Font.Color", std::to_string(mine.Color()));
         if (mine.Style() != theirs.Style())
-            out += Attribute("Font.Style", std::to_string(mine.Style()));
+            out += XmlAttribute("Font.Style", std::to_string(mine.Style()));
         if (mine.Charset() != theirs.Charset())
-            out += Attribute("Font.Charset", std::to_string(mine.Charset()));
+            out += XmlAttribute("Font.Charset", std::to_string(mine.Charset()));
     }
     if (parentFont_ != reference.parentFont_)
-        out += Attribute("ParentFont", parentFont_ ? "1" : "0");
+        out += XmlAttribute("ParentFont", parentFont_ ? "1" : "0");
     if (tag_ != reference.tag_)
-        out += Attribute("Tag", std::to_string(tag_));
+        out += XmlAttribute("Tag", std::to_string(tag_));
     return out;
 }
 

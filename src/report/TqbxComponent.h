@@ -159,6 +159,8 @@ public:
 
     // The attributes of this object that differ from `reference` (see the difference text rules).
     virtual std::string Diff(const TqbxComponent& reference) const;
+    // Prepared pages store measurements to four decimals; smaller differences are no change.
+    static constexpr long double kDiffTolerance = 0.0001L;
 
 protected:
     virtual void FontChanged();

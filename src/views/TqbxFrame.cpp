@@ -1,9 +1,8 @@
 // Frames and their side lines.
 #include "views/TqbxFrame.h"
 
+#include "base/Rounding.h"
 #include "report/ClassBuilder.h"
-
-#include <cmath>
 
 namespace qbx {
 
@@ -19,7 +18,7 @@ const ClassInfo& TqbxFrameLine::StaticClassInfo()
             .Names({ "fsSolid", "fsDash", "fsDot", "fsDashDot", "fsDashDotDot", "fsDouble" })
             .Stored([](const L& l) { return l.Style != l.Frame().Style(); })
             .Field("Width", TPropKind::Float, "Extended", &L::Width)
-            .Stored([](const L& l) { return std::fabs(l.Width - l.Frame().Width()) > 1e-6L; });
+            .Stored([](const L& l) { return Differ(l.Width, l.Frame().Width(), kStoredTolerance); });
         return c;
     }();
     return info;
@@ -58,14 +57,14 @@ const ClassInfo& TqbxFrame::StaticClassInfo()
             .Field("ShadowColor", TPropKind::Integer, "TColor", &F::ShadowColor)
             .Default(Variant(0))
             .Field("ShadowWidth", TPropKind::Float, "Extended", &F::ShadowWidth)
-            .Stored([](const F& f) { return std::fabs(f.ShadowWidth - 4) > 1e-6L; })
+            .Stored([](const F& f) { return Differ(f.ShadowWidth, 4, kStoredTolerance); })
             .Enum("Style", "TqbxFrameStyle", { "fsSolid", "fsDash", "fsDot", "fsDashDot", "fsDashDotDot", "fsDouble" },
                 &F::Style, &F::SetStyle)
             .Default(Variant(0))
             .Field("Typ", TPropKind::Set, "TqbxFrameTypes", &F::Typ)
             .Default(Variant(0))
             .Float("Width", &F::Width, &F::SetWidth)
-            .Stored([](const F& f) { return std::fabs(f.Width() - 1) > 1e-6L; })
+            .Stored([](const F& f) { return Differ(f.Width(), 1, kStoredTolerance); })
             // The lines come after the frame's own values, which they are compared with.
             .Object("LeftLine", "TqbxFrameLine", &F::LeftLine)
             .Object("TopLine", "TqbxFrameLine", &F::TopLine)

@@ -2,22 +2,16 @@
 #include "views/TqbxMemoView.h"
 
 #include "base/Exceptions.h"
+#include "base/Rounding.h"
 #include "base/Unicode.h"
 #include "report/ClassBuilder.h"
 #include "report/TqbxReport.h"
-
-#include <cmath>
 
 namespace qbx {
 namespace {
 
 using K = TPropKind;
 using M = TqbxCustomMemoView;
-
-bool Differs(long double a, long double b)
-{
-    return std::fabs(a - b) > 1e-6L;
-}
 
 // The memo properties a class publishes after the text-view prefix, in the order it lists them.
 void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
@@ -36,7 +30,7 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
                 .Default(Variant(0));
         else if (n == "CharSpacing")
             b.Field("CharSpacing", K::Float, "Extended", &M::CharSpacing).Stored([](const M& m) {
-                return Differs(m.CharSpacing, 0);
+                return Differ(m.CharSpacing, 0, kStoredTolerance);
             });
         else if (n == "Clipped")
             b.Field("Clipped", K::Boolean, "Boolean", &M::Clipped).Default(Variant(true));
@@ -62,9 +56,13 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
         else if (n == "Frame")
             b.Object("Frame", "TqbxFrame", &M::Frame);
         else if (n == "GapX")
-            b.Field("GapX", K::Float, "Extended", &M::GapX).Stored([](const M& m) { return Differs(m.GapX, 2); });
+            b.Field("GapX", K::Float, "Extended", &M::GapX).Stored([](const M& m) {
+                return Differ(m.GapX, 2, kStoredTolerance);
+            });
         else if (n == "GapY")
-            b.Field("GapY", K::Float, "Extended", &M::GapY).Stored([](const M& m) { return Differs(m.GapY, 1); });
+            b.Field("GapY", K::Float, "Extended", &M::GapY).Stored([](const M& m) {
+                return Differ(m.GapY, 1, kStoredTolerance);
+            });
         else if (n == "HAlign")
             b.Field("HAlign", K::Enum, "TqbxHAlign", &M::HAlign)
                 .Names({ "haLeft", "haRight", "haCenter", "haBlock" })
@@ -77,11 +75,11 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
             });
         else if (n == "LineSpacing")
             b.Field("LineSpacing", K::Float, "Extended", &M::LineSpacing).Stored([](const M& m) {
-                return Differs(m.LineSpacing, 2);
+                return Differ(m.LineSpacing, 2, kStoredTolerance);
             });
         else if (n == "ParagraphGap")
             b.Field("ParagraphGap", K::Float, "Extended", &M::ParagraphGap).Stored([](const M& m) {
-                return Differs(m.ParagraphGap, 0);
+                return Differ(m.ParagraphGap, 0, kStoredTolerance);
             });
         else if (n == "ParentFont")
             b.Boolean("ParentFont", &M::ParentFont, &M::SetParentFont).Default(Variant(true));

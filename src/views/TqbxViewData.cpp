@@ -1,23 +1,13 @@
 // A view's print-time data (TagStr and URL) and its difference text for prepared pages.
 #include "base/FloatText.h"
+#include "base/Rounding.h"
 #include "formats/XmlEscape.h"
 #include "report/TqbxReport.h"
 #include "views/ExpressionScanner.h"
 #include "views/TqbxView.h"
 
-#include <cmath>
-
 namespace qbx {
 namespace {
-
-std::string Attr(const std::string& name, const std::string& value)
-{
-    return " " + name + "=\"" + value + "\"";
-}
-bool Differ(long double a, long double b)
-{
-    return std::fabs(a - b) > 0.0001L;
-}
 
 } // namespace
 
@@ -64,21 +54,21 @@ std::string FrameDiff(const TqbxFrame& mine, const TqbxFrame& theirs)
 {
     std::string out;
     bool color = mine.Color() != theirs.Color(), style = mine.Style() != theirs.Style(),
-         width = Differ(mine.Width(), theirs.Width());
+         width = Differ(mine.Width(), theirs.Width(), TqbxComponent::kDiffTolerance);
     if (color)
-        out += Attr("Frame.Color", std::to_string(mine.Color()));
+        out += XmlAttribute("Frame.Color", std::to_string(mine.Color()));
     if (mine.DropShadow != theirs.DropShadow)
-        out += Attr("Frame.DropShadow", mine.DropShadow ? "1" : "0");
+        out += XmlAttribute("Frame.DropShadow", mine.DropShadow ? "1" : "0");
     if (mine.ShadowColor != theirs.ShadowColor)
-        out += Attr("Frame.ShadowColor", std::to_string(mine.ShadowColor));
-    if (Differ(mine.ShadowWidth, theirs.ShadowWidth))
-        out += Attr("Frame.ShadowWidth", FloatToText(mine.ShadowWidth));
+        out += XmlAttribute("Frame.ShadowColor", std::to_string(mine.ShadowColor));
+    if (Differ(mine.ShadowWidth, theirs.ShadowWidth, TqbxComponent::kDiffTolerance))
+        out += XmlAttribute("Frame.ShadowWidth", FloatToText(mine.ShadowWidth));
     if (style)
-        out += Attr("Frame.Style", std::to_string(mine.Style()));
+        out += XmlAttribute("Frame.Style", std::to_string(mine.Style()));
     if (mine.Typ != theirs.Typ)
-        out += Attr("Frame.Typ", std::to_string(mine.Typ));
+        out += XmlAttribute("Frame.Typ", std::to_string(mine.Typ));
     if (width)
-        out += Attr("Frame.Width", FloatToText(mine.Width()));
+        out += XmlAttribute("Frame.Width", FloatToText(mine.Width()));
     struct Pair
     {
         const char* name;
@@ -90,11 +80,11 @@ std::string FrameDiff(const TqbxFrame& mine, const TqbxFrame& theirs)
         std::string prefix = std::string("Frame.") + l.name;
         // When the frame's own value was written, a line is compared with the frame; otherwise with its namesake.
         if (color ? l.a.Color != mine.Color() : l.a.Color != l.b.Color)
-            out += Attr(prefix + ".Color", std::to_string(l.a.Color));
+            out += XmlAttribute(prefix + ".Color", std::to_string(l.a.Color));
         if (style ? l.a.Style != mine.Style() : l.a.Style != l.b.Style)
-            out += Attr(prefix + ".Style", std::to_string(l.a.Style));
-        if (width ? Differ(l.a.Width, mine.Width()) : Differ(l.a.Width, l.b.Width))
-            out += Attr(prefix + ".Width", FloatToText(l.a.Width));
+            out += XmlAttribute(prefix + ".Style", std::to_string(l.a.Style));
+        if (Differ(l.a.Width, width ? mine.Width() : l.b.Width, TqbxComponent::kDiffTolerance))
+            out += XmlAttribute(prefix + ".Width", FloatToText(l.a.Width));
     }
     return out;
 }
@@ -106,20 +96,20 @@ std::string TqbxView::Diff(const TqbxComponent& reference) const
     if (!r)
         return out;
     if (BrushStyle != r->BrushStyle)
-        out += Attr("BrushStyle", std::to_string(BrushStyle));
+        out += XmlAttribute("BrushStyle", std::to_string(BrushStyle));
     if (Align != r->Align)
-        out += Attr("Align", std::to_string(Align));
+        out += XmlAttribute("Align", std::to_string(Align));
     if (Color != r->Color)
-        out += Attr("Color", std::to_string(Color));
+        out += XmlAttribute("Color", std::to_string(Color));
     out += FrameDiff(Frame, r->Frame);
     if (Cursor != r->Cursor)
-        out += Attr("Cursor", std::to_string(Cursor));
+        out += XmlAttribute("Cursor", std::to_string(Cursor));
     if (Printable != r->Printable)
-        out += Attr("Printable", Printable ? "1" : "0");
+        out += XmlAttribute("Printable", Printable ? "1" : "0");
     if (TagStr != r->TagStr)
-        out += Attr("TagStr", XmlEscape(TagStr));
+        out += XmlAttribute("TagStr", XmlEscape(TagStr));
     if (URL != r->URL)
-        out += Attr("URL", XmlEscape(URL));
+        out += XmlAttribute("URL", XmlEscape(URL));
     return out;
 }
 
