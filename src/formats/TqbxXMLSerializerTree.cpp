@@ -16,7 +16,7 @@ void TqbxXMLSerializer::WriteElement(TqbxComponent& component, bool saveChildren
 {
     const TqbxComponent* ancestor = GetAncestor ? GetAncestor(component) : nullptr;
     item.Name = component.IsAncestor() && !isRoot ? "inherited" : component.ClassName();
-    item.Text = isRoot ? std::string() : " Name=\"" + XmlEscape(component.Name()) + "\"";
+    item.Text = isRoot ? std::string() : XmlAttribute("Name", XmlEscape(component.Name()));
     item.Text += ObjToXML(component, "", ancestor);
     if (!saveChildren)
         return;

@@ -5,6 +5,7 @@
 #include "base/Rounding.h"
 #include "base/Units.h"
 #include "formats/TqbxResources.h"
+#include "formats/XmlEscape.h"
 #include "report/ClassBuilder.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
@@ -299,7 +300,7 @@ std::string TqbxGroupHeader::Diff(const TqbxComponent& reference) const
 {
     std::string out = TqbxBand::Diff(reference);
     if (DrillDown)
-        out += " Tag=\"" + std::to_string(DrillDownNumber) + "\"";
+        out += XmlAttribute("Tag", std::to_string(DrillDownNumber));
     return out;
 }
 

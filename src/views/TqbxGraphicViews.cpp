@@ -2,6 +2,7 @@
 #include "views/TqbxGraphicViews.h"
 
 #include "base/Exceptions.h"
+#include "formats/XmlEscape.h"
 #include "platform/Pictures.h"
 #include "report/ClassBuilder.h"
 
@@ -145,13 +146,13 @@ std::string TqbxShapeView::Diff(const TqbxComponent& reference) const
     std::string out = TqbxView::Diff(reference);
     const auto* r = dynamic_cast<const TqbxShapeView*>(&reference);
     if (r && Shape != r->Shape)
-        out += " Shape=\"" + std::to_string(Shape) + "\"";
+        out += XmlAttribute("Shape", std::to_string(Shape));
     return out;
 }
 
 std::string TqbxPictureView::Diff(const TqbxComponent& reference) const
 {
-    return TqbxView::Diff(reference) + " ImageIndex=\"" + std::to_string(ImageIndex) + "\"";
+    return TqbxView::Diff(reference) + XmlAttribute("ImageIndex", std::to_string(ImageIndex));
 }
 
 } // namespace qbx
