@@ -7,7 +7,7 @@
 
 namespace qbx {
 
-int FontHeightForSize(long double points, int dpi)
+int FontHeightForSize(long double points, long double dpi)
 {
     return -RoundToInt(points * dpi / 72.0L);
 }

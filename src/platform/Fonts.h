@@ -26,8 +26,9 @@ struct TFontDesc
     bool operator==(const TFontDesc&) const = default;
 };
 
-// The character height of a point size at a resolution: -round(size x dpi / 72).
-int FontHeightForSize(long double points, int dpi);
+// The character height of a point size at a resolution: -round(size x dpi / 72). The resolution may be
+// scaled (a zoomed preview, a print scale), hence fractional.
+int FontHeightForSize(long double points, long double dpi);
 // The point size a font height stands for at a resolution.
 long double FontSizeForHeight(int height, int dpi);
 

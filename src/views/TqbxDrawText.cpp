@@ -3,6 +3,7 @@
 
 #include "base/Exceptions.h"
 #include "base/Rounding.h"
+#include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/Ui.h"
 
@@ -80,7 +81,7 @@ void TqbxDrawText::SetFont(const TqbxFont& font)
 {
     FontSize = font.Size();
     measureFont_ = font.ToDesc(MeasurePPI);
-    measureFont_.Height = -RoundToInt(FontSize * MeasurePPI / 72.0L);
+    measureFont_.Height = FontHeightForSize(FontSize, MeasurePPI);
 }
 
 void TqbxDrawText::SetOptions(

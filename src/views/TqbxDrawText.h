@@ -79,7 +79,7 @@ private:
     std::unique_ptr<Canvas> measure_;
     TFontDesc measureFont_;
     std::u16string plainText_;
-    std::vector<int> charWidths_; // 32768 entries, allocated once
+    std::vector<int> charWidths_; // advances of the line being drawn; room for 32768 kept across lines
     bool busy_ = false;
 };
 

@@ -1,5 +1,6 @@
 // Drawing laid-out text on a device: font heights, rotation, alignment, justification and spreading.
 #include "base/Rounding.h"
+#include "platform/Fonts.h"
 #include "views/TqbxDrawText.h"
 
 #include <cmath>
@@ -42,8 +43,7 @@ void Distribute(std::vector<int>& values, std::size_t first, std::size_t count, 
 
 int TqbxDrawText::TargetHeight(Canvas& canvas, long double points) const
 {
-    return canvas.IsPrinter() ? -RoundToInt(canvas.DpiY() * points * PrintScale / 72.0L)
-                              : -RoundToInt(points * ScaleY * 96 / 72.0L);
+    return FontHeightForSize(points, canvas.IsPrinter() ? canvas.DpiY() * PrintScale : ScaleY * ScreenPPI);
 }
 
 void TqbxDrawText::DrawText(Canvas& canvas, int hAlign, int vAlign)

@@ -2,6 +2,7 @@
 #include "base/Exceptions.h"
 #include "base/Rounding.h"
 #include "base/Unicode.h"
+#include "platform/Fonts.h"
 #include "views/TqbxView.h"
 
 namespace qbx {
@@ -157,7 +158,7 @@ void TqbxSubreport::Draw(
 {
     TqbxView::Draw(canvas, scaleX, scaleY, offsetX, offsetY);
     TFontDesc font = Font().ToDesc();
-    font.Height = -RoundToInt(Font().Size() * scaleY * 96 / 72.0L);
+    font.Height = FontHeightForSize(Font().Size(), scaleY * 96);
     canvas.Font = font;
     canvas.TextOut(FX + 2, FY + 2, Utf8ToUtf16(Name()));
 }
