@@ -121,9 +121,10 @@ void TqbxView::DrawFrame()
     }
     if (Frame.Typ == 0 || Frame.Color() == clNone || Frame.Width() == 0)
         return;
-    TBrush savedBrush = c.Brush;
+    // The brush and background fill the gaps of dashed lines.
+    BrushScope gaps(
+        c, { Color == clNone ? clWhite : Color, Frame.Style() != fsSolid && Color == clNone ? bsClear : bsSolid });
     TBkMode savedMode = c.BkMode;
-    c.Brush = { Color == clNone ? clWhite : Color, Frame.Style() != fsSolid && Color == clNone ? bsClear : bsSolid };
     c.BkMode = Frame.Style() != fsSolid && Color != clNone ? bkOpaque : bkTransparent;
     auto pen = [&](const TqbxFrameLine& line) {
         bool solid = line.Style == fsSolid || line.Style == fsDouble;
@@ -149,7 +150,6 @@ void TqbxView::DrawFrame()
         int k = c.Pen.Width == 1 ? 1 : 0;
         DrawFrameLine(FX, FY1, FX1 + k, FY1, Frame.BottomLine, Side::Bottom, left, right);
     }
-    c.Brush = savedBrush;
     c.BkMode = savedMode;
 }
 
