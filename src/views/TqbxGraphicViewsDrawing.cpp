@@ -75,7 +75,7 @@ void TqbxLineView::Draw(
             TPoint triangle[3] = { head.Tip, head.Left, head.Right };
             canvas.Polygon(triangle);
         } else {
-            canvas.Pen = { Frame.Color(), RoundToInt(Frame.Width() * scaleX), psSolid };
+            canvas.Pen = { Frame.Color(), FFrameWidth, psSolid };
             TPoint strokes[3] = { head.Left, head.Tip, head.Right };
             canvas.Polyline(strokes);
         }
