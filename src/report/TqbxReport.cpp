@@ -1,5 +1,6 @@
 // The report root: published properties, construction and Clear.
 #include "report/TqbxReport.h"
+#include "views/TqbxDrawText.h"
 
 #include "base/Unicode.h"
 #include "formats/TqbxResources.h"

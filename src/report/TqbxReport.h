@@ -1,6 +1,7 @@
 // TqbxReport: the root of a report's component tree and the owner of everything a run creates.
 #pragma once
 
+#include "base/DateTime.h"
 #include "base/SortedStrings.h"
 #include "base/TWideStrings.h"
 #include "report/TqbxComponent.h"
@@ -22,6 +23,19 @@ class SettingsStore;
 class TqbxXMLSerializer;
 class Timer;
 class ProgressWindow;
+class TqbxDrawText;
+
+// The run's counters behind the system variables Date, Time, Page, Page#, TotalPages, TotalPages#,
+// Line and Line#.
+struct TqbxRunCounters
+{
+    TDateTime StartDate = 0, StartTime = 0; // when the run started
+    int LogicalPage = 0; // "Page": restarts where page numbers are reset
+    int CurPage = 0; // the prepared page being made; "Page#" is CurPage + 1
+    int LogicalTotalPages = 0; // "TotalPages": the page count of the current numbering run
+    int TotalPages = 0; // "TotalPages#": 0 on a first pass, then the first pass's page count
+    int CurLine = 0, CurLineThrough = 0; // "Line" and "Line#"
+};
 
 // Owned by the host (a form's component or the command line); owns its pages and all objects below them.
 class TqbxReport : public TqbxComponent
@@ -46,10 +60,19 @@ public:
     void SetDataSet(TqbxDataSet* v) { dataSet_.Set(v); }
     std::string DataSetName() const { return dataSet_.GetName(); }
     void SetDataSetName(const std::string& v) { dataSet_.SetName(v, this); }
-    // Evaluates a report expression. Until the script engine exists only bare names are resolved (report
-    // variables, then global variables); an unknown name raises "Unknown variable or datafield: 'name'"
-    // and anything else raises ENotAvailable.
+    // Evaluates a report expression: what DoGetValue resolves, else the compiled expression. Until the
+    // script engine exists no expression is compiled: an unknown bare name raises "Unknown variable or
+    // datafield: 'name'" and anything else raises ENotAvailable. Errors are added to Errors (after
+    // CurrentObjectName and ": ") before they are raised.
     Variant Calc(const std::string& expression);
+    // Resolves a bare name: a data field written as DataSet."Field" of a listed data set, a system
+    // variable, the host's OnGetValue, a report variable (a one-line string value is an expression and
+    // is evaluated), a global variable, the script variable Value. False when nothing knows the name.
+    bool DoGetValue(const std::string& name, Variant& value);
+    // The script variable Value, which text objects set before their highlight condition is evaluated.
+    void SetValue(const Variant& value) { scriptValue_ = value; }
+    // Splits DataSet."Field" into the listed data set and the field name; nullptr and "" otherwise.
+    TqbxDataSet* GetDataSetAndField(const std::string& text, std::string& field) const;
     // The data set of the DataSets item whose data set bears that user name, or nullptr.
     TqbxDataSet* GetDataset(const std::string& name) const;
     bool DotMatrixReport() const { return dotMatrix_; }
@@ -89,6 +112,7 @@ public:
     std::function<void(TqbxReport&, const std::string&)> OnLoadTemplate; // must load the named parent
     std::function<void(TqbxReport&, TqbxProgressType, int)> OnProgressStart, OnProgress, OnProgressStop;
     std::function<void(TqbxReport&)> OnBeginDoc, OnEndDoc, OnPreview;
+    std::function<void(const std::string& name, Variant& value)> OnGetValue; // asked for names it may know
 
     // Resets the report to an empty template.
     void Clear() override;
@@ -130,6 +154,10 @@ public:
     SortedStrings Errors;
     // "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#", "CopyName#".
     const std::vector<std::string>& SystemVariables() const { return systemVariables_; }
+    // What the system variables read; the band engine and the prepared pages store keep it current.
+    TqbxRunCounters RunCounters;
+    // The text engine of this report's memos, created on first use.
+    TqbxDrawText& DrawText();
     std::vector<std::string> DrillDownList;
     std::string FileName;
     std::string CurrentObjectName;
@@ -159,6 +187,9 @@ private:
     std::unique_ptr<Timer> prepareTimer_;
     std::unique_ptr<ProgressWindow> progressWindow_;
     bool clearing_ = false;
+    std::unique_ptr<TqbxDrawText> drawText_;
+    Variant scriptValue_ = Variant::Null(); // the report script's variable Value
+    std::vector<std::string> resolving_; // the variables being evaluated, innermost last
     std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it
 };
 

@@ -170,22 +170,6 @@ void TqbxReport::ProgressMessage(const std::string& text)
     CurrentPlatform().GetUi().ProcessMessages();
 }
 
-Variant TqbxReport::Calc(const std::string& expression)
-{
-    std::string name(TrimBlanks(expression));
-    bool bare = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '#' || c == '.'
-            || static_cast<unsigned char>(c) >= 0x80;
-    });
-    if (!bare)
-        throw ENotAvailable("Evaluating '" + name + "' is not available yet: only names are resolved");
-    if (Variables.IndexOf(name) >= 0)
-        return Variables.Get(name);
-    if (qbxGlobalVariables().IndexOf(name) >= 0)
-        return qbxGlobalVariables().Get(name);
-    throw EConvertError(Res("clUnknownVar") + " '" + name + "'");
-}
-
 std::unique_ptr<SettingsStore> TqbxReport::OpenSettingsStore() const
 {
     return qbx::OpenSettingsStore(IniFile());

@@ -162,7 +162,10 @@ TEST(PictureView, FileLinkLoadsOrClearsThePicture)
     std::string file = QBX_TEST_OUTPUT "/linked.bmp";
     WriteFileAtomically(file, EncodeBitmap(RasterImage(3, 2, 0xFF0000FF)));
     TqbxReport report;
-    report.Variables.Set("Folder", Variant(QBX_TEST_OUTPUT));
+    report.OnGetValue = [](const std::string& name, Variant& value) {
+        if (name == "Folder")
+            value = Variant(QBX_TEST_OUTPUT);
+    };
     auto* picture = new TqbxPictureView(&report);
     picture->FileLink = "[Folder]/linked.bmp";
     picture->GetData();

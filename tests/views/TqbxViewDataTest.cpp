@@ -13,7 +13,11 @@ TEST(ViewData, TagStrAndUrlExpandThroughTheReport)
 {
     TqbxReport report;
     report.Variables.Set("Customer", Variant(17));
-    report.Variables.Set("Site", Variant("example.invalid"));
+    // A report variable holding text would be evaluated as an expression; the host supplies plain text.
+    report.OnGetValue = [](const std::string& name, Variant& value) {
+        if (name == "Site")
+            value = Variant("example.invalid");
+    };
     auto* view = new TqbxView(&report);
     view->TagStr = "ID=[Customer]";
     view->URL = "http://[Site]/[Customer]";
