@@ -67,6 +67,10 @@ protected:
     // For the kinds whose content drawing is not built yet: says so instead of drawing a bare frame.
     [[noreturn]] void ContentNotAvailable() const;
 
+    // The device rectangle (FX, FY, FX1, FY1, FDX, FDY) and frame width at these factors; BeginDraw
+    // without the canvas, for measuring.
+    void SetDeviceRect(long double scaleX, long double scaleY, long double offsetX, long double offsetY);
+
     enum class Side { Left, Right, Top, Bottom };
     void DrawFrameLine(
         int x1, int y1, int x2, int y2, const TqbxFrameLine& line, Side side, bool firstFramed, bool secondFramed);

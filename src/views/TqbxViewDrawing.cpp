@@ -23,6 +23,11 @@ void TqbxView::BeginDraw(
     Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY)
 {
     canvas_ = &canvas;
+    SetDeviceRect(scaleX, scaleY, offsetX, offsetY);
+}
+
+void TqbxView::SetDeviceRect(long double scaleX, long double scaleY, long double offsetX, long double offsetY)
+{
     scaleX_ = scaleX;
     scaleY_ = scaleY;
     offsetX_ = offsetX;
