@@ -107,9 +107,9 @@ void TqbxCustomMemoView::LayOut(TqbxDrawText& engine, const TRectF& original, co
     engine.SetParaBreaks(FirstParaBreak, LastParaBreak);
 }
 
-void TqbxCustomMemoView::FitWidth(TqbxDrawText& engine)
+void TqbxCustomMemoView::FitWidth(TqbxDrawText& engine, const TWideStrings& lines)
 {
-    LayOut(engine, kUnbounded, ToRect(kUnbounded), 1, 1, 1, Memo);
+    LayOut(engine, kUnbounded, ToRect(kUnbounded), 1, 1, 1, lines);
     long double oldWidth = Width();
     SetWidth(engine.TextWidth() + HorizontalMargins());
     if (HAlign == haRight)
@@ -151,7 +151,7 @@ void TqbxCustomMemoView::Draw(
             Color = Highlight.Color;
         SetUpEngine(engine);
         if (AutoWidth && !IsDesigning())
-            FitWidth(engine);
+            FitWidth(engine, lines);
         TRect original = PageUnitTextRect();
         TqbxStretcheable::Draw(canvas, scaleX, scaleY, offsetX, offsetY);
         LayOut(engine, ToRectF(original), textRect_, IsPrinting() ? PrintScale : 1, scaleX, scaleY, lines);

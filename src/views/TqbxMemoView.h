@@ -91,7 +91,7 @@ private:
     void SetUpEngine(TqbxDrawText& engine) const;
     void LayOut(TqbxDrawText& engine, const TRectF& original, const TRect& scaled, long double printScale,
         long double scaleX, long double scaleY, const TWideStrings& lines) const;
-    void FitWidth(TqbxDrawText& engine);
+    void FitWidth(TqbxDrawText& engine, const TWideStrings& lines);
     void DrawUnderlines(const TqbxDrawText& engine);
     TWideStrings DrawnLines() const;
     void ExpandText(TqbxReport& report);
