@@ -233,6 +233,29 @@ TEST_F(MemoTest, DrawResolvesPageMarkersAndFitsAutoWidth)
     EXPECT_NEAR(memo->Left() + memo->Width(), 300, 1e-9) << "the right edge stays where it was";
 }
 
+TEST_F(MemoTest, DrawShowsTheHighlightAndTheFieldInDesignMode)
+{
+    memo->Memo.SetText(u"x");
+    memo->Highlight.Active = true;
+    memo->Highlight.Color = clYellow;
+    fake::RecordingCanvas lit;
+    memo->Draw(lit, 1, 1, 0, 0);
+    ASSERT_FALSE(lit.Commands().empty());
+    EXPECT_EQ(lit.Commands()[0].Type, CanvasCommand::FillRect);
+    EXPECT_EQ(lit.Commands()[0].Brush.Color, clYellow);
+    EXPECT_EQ(memo->Color, clNone) << "the highlight's fill lasts for the drawing only";
+
+    auto* customers = new TqbxUserDataSet(&report);
+    customers->SetUserName("Customers");
+    memo->SetDataSet(customers);
+    memo->DataField = "City";
+    memo->SetDesigning(true);
+    memo->SetWidth(200);
+    fake::RecordingCanvas design;
+    memo->Draw(design, 1, 1, 0, 0);
+    EXPECT_EQ(DrawnTexts(design), (std::vector<std::u16string> { u"[Customers.\"City\"]" }));
+}
+
 TEST_F(MemoTest, TextRectangleAndUnderlines)
 {
     memo->SetBounds(10, 20, 100, 50);
