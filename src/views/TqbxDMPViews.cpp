@@ -3,6 +3,7 @@
 
 #include "base/Rounding.h"
 #include "base/Units.h"
+#include "formats/XmlEscape.h"
 #include "report/ClassBuilder.h"
 #include "report/ClassRegistry.h"
 
@@ -111,6 +112,36 @@ void TqbxDMPMemoView::SetWidth(long double v)
 void TqbxDMPMemoView::SetHeight(long double v)
 {
     TqbxCustomMemoView::SetHeight(RoundTo(v, Y));
+}
+
+std::string TqbxDMPMemoView::Diff(const TqbxComponent& reference) const
+{
+    std::string out = TqbxCustomMemoView::Diff(reference);
+    const auto* r = dynamic_cast<const TqbxDMPMemoView*>(&reference);
+    if (!r || r->FontStyle != FontStyle)
+        out += XmlAttribute("FontStyle", std::to_string(FontStyle));
+    return out;
+}
+
+void TqbxDMPMemoView::DrawFrame()
+{
+    FX = RoundToInt((AbsLeft() - X / 2) * scaleX_ + offsetX_);
+    FY = RoundToInt((AbsTop() - Y / 2) * scaleY_ + offsetY_);
+    FX1 = RoundToInt((AbsLeft() + Width() + X / 2) * scaleX_ + offsetX_);
+    FY1 = RoundToInt((AbsTop() + Height() + Y / 2) * scaleY_ + offsetY_);
+    FDX = FX1 - FX;
+    FDY = FY1 - FY;
+    TqbxCustomMemoView::DrawFrame();
+}
+
+long double TqbxDMPMemoView::CalcHeight()
+{
+    return RoundTo(TqbxCustomMemoView::CalcHeight(), Y);
+}
+
+long double TqbxDMPMemoView::CalcWidth()
+{
+    return RoundTo(TqbxCustomMemoView::CalcWidth(), X);
 }
 
 const ClassInfo& TqbxDMPMemoView::StaticClassInfo()

@@ -60,6 +60,11 @@ public:
     void SetTop(long double value) override;
     void SetWidth(long double value) override;
     void SetHeight(long double value) override;
+    std::string Diff(const TqbxComponent& reference) const override; // the memo's, then FontStyle
+    // The frame lies half a character cell outside the object.
+    void DrawFrame() override;
+    long double CalcHeight() override; // whole lines of cells
+    long double CalcWidth() override; // whole columns of cells
 
 private:
     void ApplyPrinterFont();

@@ -1,6 +1,8 @@
 // Dot-matrix objects snap to the 9.6 x 17 character grid and take printer fonts.
 #include "views/TqbxDMPViews.h"
 
+#include "platform/fake/FakePlatform.h"
+#include "platform/fake/RecordingCanvas.h"
 #include "report/TqbxBands.h"
 #include "report/TqbxReport.h"
 
@@ -57,6 +59,35 @@ TEST(TqbxDMPViews, PrinterStylesChooseTheFont)
     memo->SetFontStyle(fsxItalic | fsxUnderline);
     EXPECT_FALSE(memo->ParentFont());
     EXPECT_EQ(memo->Font().Style(), fsItalic | fsUnderline);
+}
+
+TEST(TqbxDMPViews, MemoMeasuresInCellsAndFramesOutsideThem)
+{
+    // Courier New 12 on the test font: characters 8 units wide, lines 100 / 6.25 + 1 = 17 high.
+    fake::FakePlatform platform;
+    TqbxDMPMemoView memo;
+    memo.SetBounds(96, 17, 96, 17);
+    memo.Memo.SetText(u"abc");
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.CalcWidth()), 19.2); // 24 is 2.5 cells: two, half to even
+    memo.Memo.SetText(u"abcd\r\nefgh");
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.CalcWidth()), 28.8);
+    EXPECT_DOUBLE_EQ(static_cast<double>(memo.CalcHeight()), 34);
+
+    memo.Frame.Typ = ftTop;
+    fake::RecordingCanvas canvas;
+    memo.Draw(canvas, 1, 1, 0, 0);
+    std::vector<CanvasCommand> lines;
+    for (const CanvasCommand& c : canvas.Commands())
+        if (c.Type == CanvasCommand::Line)
+            lines.push_back(c);
+    ASSERT_EQ(lines.size(), 1u);
+    // Half a cell out: round(96 - 4.8) = 91, round(17 - 8.5) = 8, round(192 + 4.8) = 197.
+    EXPECT_EQ(lines[0].Points[0], (TPoint { 91, 8 }));
+    EXPECT_EQ(lines[0].Points[1], (TPoint { 197, 8 }));
+
+    memo.SetFontStyle(fsxBold);
+    EXPECT_NE(memo.Diff(TqbxDMPMemoView()).find(" FontStyle=\"1\""), std::string::npos);
+    EXPECT_EQ(memo.Diff(memo).find("FontStyle"), std::string::npos);
 }
 
 } // namespace

@@ -27,6 +27,11 @@ protected:
         report.Variables.Set("Zero", Variant(0));
         report.Variables.Set("ZeroFloat", Variant(0.0));
         report.Variables.Set("Day", Variant::FromDate(EncodeDate(2026, 3, 5)));
+        auto* orders = new TqbxUserDataSet(&report);
+        orders->SetUserName("Orders");
+        orders->OnGetValue = [](const std::string&, Variant& value) { value = Variant(7); };
+        report.DataSets.Add();
+        report.DataSets.Item(0)->SetDataSetName("Orders");
         report.OnGetValue = [](const std::string& name, Variant& value) {
             if (name == "Digit")
                 value = Variant("0");
@@ -71,13 +76,12 @@ TEST_F(MemoTest, ExpandsExpressionsWithInlineFormats)
         const char* expected;
     };
     const Case cases[] = {
-        { u"Total: [Sum] EUR", "Total: 12.5 EUR" },
-        { u"[Price #n%2.2f]", "3.14" },
+        { u"Total: [Sum] EUR", "Total: 12.5 EUR" }, { u"[Price #n%2.2f]", "3.14" },
         { u"[Price #n%2,2f]", "3,14" }, // the last separator character is the one printed
         { u"[Day #dd.mm.yyyy]", "5.03.2026" }, // the kind letter d is consumed
         { u"[totalpages#] and [CopyName#]", "[TotalPages#] and [CopyName#]" }, // resolved when drawn
-        { u"[Zero]|[ZeroFloat]|[Digit]", "0|0|0" },
-        { u"no brackets", "no brackets" },
+        { u"[Zero]|[ZeroFloat]|[Digit]", "0|0|0" }, { u"no brackets", "no brackets" },
+        { u"[Orders.\"Qty\"] on page [Page#]", "7 on page 1" }, // a listed data set's field, a system variable
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -87,6 +91,10 @@ TEST_F(MemoTest, ExpandsExpressionsWithInlineFormats)
     EXPECT_EQ(Expanded(u"[Zero]|[ZeroFloat]|[Digit]"), "||0") << "a string holding 0 is no zero";
     EXPECT_EQ(Lines(*memo), (std::vector<std::u16string> { u"[Zero]|[ZeroFloat]|[Digit]" }))
         << "AfterPrint restores the template";
+
+    memo->Memo.SetText(u"[TotalPages] pages");
+    memo->TotalPages = 4;
+    EXPECT_EQ(memo->GetComponentText(), "4 pages\r\n");
 
     memo->ExpressionDelimiters = "<%,%>";
     memo->HideZeros = false;
