@@ -49,6 +49,7 @@ public:
     // Keeps what fits the current height and holds the rest for the next part; returns the unused
     // height, or the whole height when not even one line fits.
     long double DrawPart() override;
+    bool HasPartLeft() const { return !partBuffer_.empty(); } // text DrawPart has not placed yet
     // Forgets the last printed text, so that the next one prints even when it repeats.
     void ResetSuppressed() { lastText_.reset(); }
     const TRect& TextRect() const { return textRect_; } // of the last BeginDraw, device pixels

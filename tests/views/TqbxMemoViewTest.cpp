@@ -182,6 +182,7 @@ TEST_F(MemoTest, SplitsAtTheLastWholeLine)
     EXPECT_NEAR(memo->DrawPart(), 38 - 2 * 15.28, 1e-9) << "what two lines leave of the height";
     EXPECT_EQ(Lines(*memo), (std::vector<std::u16string> { u"ccc" }));
     EXPECT_FALSE(memo->LastParaBreak);
+    EXPECT_FALSE(memo->HasPartLeft());
     EXPECT_NE(memo->Diff(TqbxMemoView()).find(" u=\"ccc\" FirstParaBreak=\"1\""), std::string::npos);
 
     memo->Memo.SetText(u"aaa");
