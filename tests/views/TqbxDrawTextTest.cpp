@@ -4,6 +4,7 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/RecordingCanvas.h"
+#include "views/LinesOf.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +30,7 @@ protected:
         engine.SetText(lines);
         engine.Unlock();
     }
-    std::vector<std::u16string> Lines() const
-    {
-        std::vector<std::u16string> out;
-        for (int i = 0; i < engine.Lines.Count(); ++i)
-            out.push_back(engine.Lines.Strings(i));
-        return out;
-    }
+    std::vector<std::u16string> Lines() const { return LinesOf(engine.Lines); }
 
     fake::FakePlatform platform;
     TqbxDrawText engine;

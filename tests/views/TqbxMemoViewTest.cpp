@@ -9,6 +9,7 @@
 #include "platform/fake/RecordingCanvas.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
+#include "views/LinesOf.h"
 
 #include <gtest/gtest.h>
 
@@ -54,13 +55,7 @@ protected:
         memo->AfterPrint();
         return out;
     }
-    std::vector<std::u16string> Lines(const TqbxCustomMemoView& m) const
-    {
-        std::vector<std::u16string> out;
-        for (int i = 0; i < m.Memo.Count(); ++i)
-            out.push_back(m.Memo.Strings(i));
-        return out;
-    }
+    std::vector<std::u16string> Lines(const TqbxCustomMemoView& m) const { return LinesOf(m.Memo); }
 
     fake::FakePlatform platform;
     TqbxReport report;
