@@ -35,6 +35,27 @@ bool HasVowel(std::u16string_view part)
     return std::any_of(part.begin(), part.end(), [](char16_t c) { return In(c, kVowels); });
 }
 
+// Cumulative extents of a whole line. A device that keeps extents in 16 bits reports 32767 from the
+// character where a long line overflows; measuring restarts there and continues from the last good sum.
+std::vector<int> RunningExtents(Canvas& canvas, std::u16string_view text)
+{
+    constexpr int kOverflow = 32767;
+    std::vector<int> extents(text.size(), 0);
+    std::size_t start = 0;
+    int base = 0;
+    while (start < text.size()) {
+        std::vector<int> part = canvas.CumulativeExtents(text.substr(start));
+        std::size_t j = 0;
+        for (; j < part.size() && !(j > 0 && part[j] == kOverflow); ++j)
+            extents[start + j] = base + part[j];
+        if (j == part.size())
+            break;
+        base = extents[start + j - 1];
+        start += j;
+    }
+    return extents;
+}
+
 } // namespace
 
 std::size_t HyphenationPart(std::u16string_view word, std::size_t fits)
@@ -120,12 +141,12 @@ int TqbxDrawText::MeasureLine(Canvas& canvas, TFontDesc font, const std::u16stri
     if (!tags.empty())
         font.Style = tags[0].FontStyle;
     canvas.Font = font;
-    std::vector<int> extents = canvas.CumulativeExtents(text);
+    std::vector<int> extents = RunningExtents(canvas, text);
     int total = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (i > 0 && i < tags.size() && !tags[i].Unchanged && tags[i].FontStyle != canvas.Font.Style) {
             canvas.Font.Style = tags[i].FontStyle; // the rest of the line is measured in the new style
-            extents = canvas.CumulativeExtents(text);
+            extents = RunningExtents(canvas, text);
         }
         int advance = extents[i] - (i > 0 ? extents[i - 1] : 0) + spacing;
         if (i < tags.size() && tags[i].Reduced)

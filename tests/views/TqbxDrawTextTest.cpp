@@ -191,5 +191,39 @@ TEST_F(DrawTextTest, AlignsAndRotates)
     }
 }
 
+// A device that keeps text extents in 16 bits: from the character where a line passes 32767 pixels
+// every cumulative extent reads 32767.
+class SixteenBitCanvas : public fake::RecordingCanvas
+{
+public:
+    std::vector<int> CharAdvances(std::u16string_view text) override
+    {
+        std::vector<int> advances = fake::RecordingCanvas::CharAdvances(text);
+        int sum = 0;
+        for (int& a : advances) {
+            int capped = std::min(sum + a, 32767);
+            a = capped - sum;
+            sum = capped;
+        }
+        return advances;
+    }
+};
+
+TEST_F(DrawTextTest, LongLinesSurviveSixteenBitExtents)
+{
+    Layout(std::u16string(6000, u'a'), 41000); // 252000 measuring pixels fit on one line
+    ASSERT_EQ(engine.Lines.Count(), 1);
+    SixteenBitCanvas canvas; // 36000 pixels at 6 a character, past 32767
+    engine.DrawText(canvas, 0, 0);
+    std::vector<DrawnText> drawn = Drawn(canvas);
+    ASSERT_EQ(drawn.size(), 1u);
+    long long total = 0;
+    for (int a : drawn[0].Advances) {
+        ASSERT_TRUE(a == 6 || a == 7) << a;
+        total += a;
+    }
+    EXPECT_EQ(total, 40320) << "round(252000 / 6.25): the measured width";
+}
+
 } // namespace
 } // namespace qbx
