@@ -3,6 +3,7 @@
 
 #include "base/Rounding.h"
 #include "base/Units.h"
+#include "formats/TqbxResources.h"
 #include "formats/XmlEscape.h"
 #include "report/ClassBuilder.h"
 #include "report/ClassRegistry.h"
@@ -260,6 +261,21 @@ void RegisterDotMatrixClasses()
     kinds.Register({ &TqbxDMPMemoView::StaticClassInfo(), "", 2, "Text", "", 8 });
     kinds.Register({ &TqbxDMPLineView::StaticClassInfo(), "", 5, "Line", "", 8 });
     kinds.Register({ &TqbxDMPCommand::StaticClassInfo(), "", 21, "Command", "", 8 });
+}
+
+std::string TqbxDMPMemoView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obDMPText");
+}
+
+std::string TqbxDMPLineView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obDMPLine");
+}
+
+std::string TqbxDMPCommand::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obDMPCmd");
 }
 
 } // namespace qbx

@@ -53,6 +53,7 @@ public:
     explicit TqbxDMPMemoView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obDMPText"
     TqbxDMPFontStyles GetFontStyle() const { return FontStyle; }
     void SetFontStyle(TqbxDMPFontStyles styles); // clears ParentFont
     void SetParentFont(bool value) override;
@@ -76,6 +77,7 @@ public:
     using TqbxCustomLineView::TqbxCustomLineView;
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obDMPLine"
     TqbxDMPFontStyles GetFontStyle() const { return FontStyle; }
     void SetFontStyle(TqbxDMPFontStyles styles); // clears ParentFont
     void SetParentFont(bool value) override;
@@ -90,6 +92,7 @@ public:
     using TqbxView::TqbxView;
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obDMPCmd"
     void SetLeft(long double value) override;
     void SetTop(long double value) override;
 

@@ -2,6 +2,7 @@
 #include "views/TqbxGraphicViews.h"
 
 #include "base/Exceptions.h"
+#include "formats/TqbxResources.h"
 #include "formats/XmlEscape.h"
 #include "platform/Pictures.h"
 #include "report/ClassBuilder.h"
@@ -153,6 +154,21 @@ std::string TqbxShapeView::Diff(const TqbxComponent& reference) const
 std::string TqbxPictureView::Diff(const TqbxComponent& reference) const
 {
     return TqbxView::Diff(reference) + XmlAttribute("ImageIndex", std::to_string(ImageIndex));
+}
+
+std::string TqbxCustomLineView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obLine");
+}
+
+std::string TqbxShapeView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obShape");
+}
+
+std::string TqbxPictureView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obPicture");
 }
 
 } // namespace qbx

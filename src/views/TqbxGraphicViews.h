@@ -16,7 +16,10 @@ public:
     explicit TqbxCustomLineView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-    void Draw(Canvas&, long double, long double, long double, long double) override { ContentNotAvailable(); }
+    std::string GetDescription() const override; // the localized "obLine"
+    // Straightens the line (vertical when not wider than high, else horizontal) and draws it as a frame line.
+    void Draw(
+        Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
 };
 
 class TqbxLineView : public TqbxCustomLineView
@@ -41,6 +44,7 @@ public:
     explicit TqbxShapeView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obShape"
     void Draw(
         Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
 
@@ -59,6 +63,7 @@ public:
     explicit TqbxPictureView(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obPicture"
     void Draw(
         Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY) override;
     // Loads by the file's extension (.bmp, .jpg, .jpeg); raises EFileError or EConvertError naming the file.

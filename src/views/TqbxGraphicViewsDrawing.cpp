@@ -41,27 +41,34 @@ ArrowHead MakeArrow(TPoint tip, TPoint other, long double length, long double wi
 
 } // namespace
 
+void TqbxCustomLineView::Draw(
+    Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY)
+{
+    // A straight line is made exactly vertical or horizontal, and stays so; its frame line draws it.
+    if (Width() <= Height()) {
+        SetWidth(0);
+        Frame.Typ = ftLeft;
+    } else {
+        SetHeight(0);
+        Frame.Typ = ftTop;
+    }
+    BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
+    DrawFrame();
+}
+
 void TqbxLineView::Draw(
     Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY)
 {
     if (!Diagonal) {
-        // A straight line is made exactly vertical or horizontal, and stays so.
-        if (Width() <= Height()) {
-            SetWidth(0);
-            Frame.Typ = ftLeft;
-        } else {
-            SetHeight(0);
-            Frame.Typ = ftTop;
+        TqbxCustomLineView::Draw(canvas, scaleX, scaleY, offsetX, offsetY);
+    } else {
+        BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
+        if (Frame.Color() != clNone && Frame.Width() != 0) {
+            UseGapBrush();
+            TqbxFrameStyle style = Frame.Style() == fsDouble ? fsSolid : Frame.Style();
+            canvas.Pen = { Frame.Color(), 1, static_cast<TPenStyle>(style) };
+            DrawThickLine(FX, FY, FX1, FY1, FFrameWidth);
         }
-    }
-    BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
-    if (!Diagonal) {
-        DrawFrame();
-    } else if (Frame.Color() != clNone && Frame.Width() != 0) {
-        UseGapBrush();
-        TqbxFrameStyle style = Frame.Style() == fsDouble ? fsSolid : Frame.Style();
-        canvas.Pen = { Frame.Color(), 1, static_cast<TPenStyle>(style) };
-        DrawThickLine(FX, FY, FX1, FY1, FFrameWidth);
     }
     for (bool atStart : { true, false }) {
         if (!(atStart ? ArrowStart : ArrowEnd) || Frame.Color() == clNone)

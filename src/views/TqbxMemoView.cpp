@@ -4,6 +4,7 @@
 #include "base/Exceptions.h"
 #include "base/Rounding.h"
 #include "base/Unicode.h"
+#include "formats/TqbxResources.h"
 #include "report/ClassBuilder.h"
 #include "report/TqbxReport.h"
 
@@ -192,6 +193,16 @@ const ClassInfo& TqbxSysMemoView::StaticClassInfo()
             "HideZeros", "Highlight", "ParentFont", "Rotation", "RTLReading", "Style", "SuppressRepeated", "VAlign",
             "WordWrap" });
     return info;
+}
+
+std::string TqbxMemoView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obText");
+}
+
+std::string TqbxSysMemoView::GetDescription() const
+{
+    return TqbxResources::Instance().Get("obSysText");
 }
 
 } // namespace qbx

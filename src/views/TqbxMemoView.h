@@ -114,6 +114,7 @@ public:
     using TqbxCustomMemoView::TqbxCustomMemoView;
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obText"
 };
 
 // The memo meant for page numbers, totals and dates: it publishes a subset of the memo's properties.
@@ -123,6 +124,7 @@ public:
     using TqbxCustomMemoView::TqbxCustomMemoView;
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+    std::string GetDescription() const override; // the localized "obSysText"
 };
 
 } // namespace qbx

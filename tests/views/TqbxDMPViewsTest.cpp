@@ -88,6 +88,13 @@ TEST(TqbxDMPViews, MemoMeasuresInCellsAndFramesOutsideThem)
     memo.SetFontStyle(fsxBold);
     EXPECT_NE(memo.Diff(TqbxDMPMemoView()).find(" FontStyle=\"1\""), std::string::npos);
     EXPECT_EQ(memo.Diff(memo).find("FontStyle"), std::string::npos);
+
+    TqbxDMPLineView line; // draws as its base does: a straight frame line through the cells' middle
+    line.SetBounds(20, 40, 0, 50);
+    fake::RecordingCanvas lineCanvas;
+    line.Draw(lineCanvas, 1, 1, 0, 0);
+    ASSERT_EQ(lineCanvas.Commands().size(), 1u);
+    EXPECT_EQ(lineCanvas.Commands()[0].Points, (std::vector<TPoint> { { 24, 42 }, { 24, 92 } }));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "report/ClassRegistry.h"
 #include "report/TqbxDialogPage.h"
 #include "report/TqbxReport.h"
+#include "views/TqbxDMPViews.h"
 #include "views/TqbxGraphicViews.h"
 #include "views/TqbxMemoView.h"
 
@@ -30,6 +31,24 @@ TEST(ViewClasses, DefaultsAndStyleFlags)
     EXPECT_EQ(dialog.Color, -16777201);
     EXPECT_EQ(dialog.Font().Name(), "Tahoma");
     EXPECT_TRUE(dialog.IsDialogPage());
+}
+
+TEST(ViewClasses, DesignerDescriptionsAreResourceKeys)
+{
+    // The resource table has no texts for these keys, so each shows as its key.
+    TqbxMemoView memo;
+    TqbxSysMemoView sysMemo;
+    TqbxLineView line;
+    TqbxShapeView shape;
+    TqbxPictureView picture;
+    TqbxDMPMemoView dmpMemo;
+    TqbxDMPLineView dmpLine;
+    TqbxDMPCommand command;
+    const std::pair<const TqbxComponent*, const char*> cases[] = { { &memo, "obText" }, { &sysMemo, "obSysText" },
+        { &line, "obLine" }, { &shape, "obShape" }, { &picture, "obPicture" }, { &dmpMemo, "obDMPText" },
+        { &dmpLine, "obDMPLine" }, { &command, "obDMPCmd" } };
+    for (const auto& [object, key] : cases)
+        EXPECT_EQ(object->GetDescription(), key);
 }
 
 TEST(ViewClasses, MemoStylesApplyByName)
