@@ -83,6 +83,8 @@ std::size_t HyphenationPart(std::u16string_view word, std::size_t fits)
 
 TqbxDrawText::TqbxDrawText()
     : charWidths_(32768, 0)
+    , measured_(32768, 0)
+    , sums_(32768, 0)
 {
 }
 
@@ -171,13 +173,14 @@ void TqbxDrawText::WrapLine(const std::u16string& paragraph, int nextWidth, int 
         AddLine(text, tags);
         return;
     }
-    std::vector<int> advances;
+    std::vector<int>& advances = measured_;
     int total = MeasureLine(text, tags, spacing, advances);
     if (total < firstWidth) {
         AddLine(text, tags);
         return;
     }
-    std::vector<long long> sums(text.size());
+    std::vector<long long>& sums = sums_;
+    sums.resize(text.size());
     long long running = 0;
     for (std::size_t i = 0; i < text.size(); ++i)
         sums[i] = running += advances[i];
@@ -286,9 +289,8 @@ long double TqbxDrawText::TextWidth()
 {
     long double widest = 0;
     for (int i = 0; i < Lines.Count(); ++i) {
-        std::vector<int> advances;
         const TqbxHTMLTags& tags = Tags.Lines[static_cast<std::size_t>(i)];
-        long double w = MeasureLine(Lines.Strings(i), tags, 0, advances)
+        long double w = MeasureLine(Lines.Strings(i), tags, 0, measured_)
             + RoundToInt(Lines.Strings(i).size() * CharSpacing * kUnit)
             + ((Lines.Objects(i) & 1) ? RoundToInt(ParagraphGap * kUnit) : 0);
         widest = std::max(widest, w / kUnit);

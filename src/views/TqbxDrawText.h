@@ -79,7 +79,10 @@ private:
     std::unique_ptr<Canvas> measure_;
     TFontDesc measureFont_;
     std::u16string plainText_;
-    std::vector<int> charWidths_; // advances of the line being drawn; room for 32768 kept across lines
+    // Room for 32768 characters, kept across lines: the advances of the line being drawn, the advances
+    // and running sums of the line being measured.
+    std::vector<int> charWidths_, measured_;
+    std::vector<long long> sums_;
     bool busy_ = false;
 };
 

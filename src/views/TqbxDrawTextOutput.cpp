@@ -130,9 +130,8 @@ void TqbxDrawText::DrawTextLine(Canvas& canvas, int line, int hAlign, int width,
 {
     const std::u16string& text = Lines.Strings(line);
     const TqbxHTMLTags& tags = Tags.Lines[static_cast<std::size_t>(line)];
-    std::vector<int> ignored;
     int spacing600 = RoundToInt(CharSpacing * kUnit);
-    int w600 = MeasureLine(text, tags, spacing600, ignored) - spacing600;
+    int w600 = MeasureLine(text, tags, spacing600, measured_) - spacing600;
     TFontDesc font = canvas.Font;
     int spacing = RoundToInt(CharSpacing * ScaleX);
     int wt = MeasureLine(canvas, font, text, tags, spacing, charWidths_) - spacing;
