@@ -30,6 +30,14 @@ const TqbxDMPPage* DMPPageOf(const TqbxComponent& c)
     return dynamic_cast<const TqbxDMPPage*>(c.Page());
 }
 
+// ` FontStyle="n"` when the reference has other printer styles (or none).
+std::string FontStyleDiff(const DMPStyleHolder& mine, const TqbxComponent& reference)
+{
+    const auto* theirs = dynamic_cast<const DMPStyleHolder*>(&reference);
+    return !theirs || theirs->FontStyle != mine.FontStyle ? XmlAttribute("FontStyle", std::to_string(mine.FontStyle))
+                                                          : std::string();
+}
+
 } // namespace
 
 TqbxFont DMPFont(TqbxDMPFontStyles styles)
@@ -117,11 +125,7 @@ void TqbxDMPMemoView::SetHeight(long double v)
 
 std::string TqbxDMPMemoView::Diff(const TqbxComponent& reference) const
 {
-    std::string out = TqbxCustomMemoView::Diff(reference);
-    const auto* r = dynamic_cast<const TqbxDMPMemoView*>(&reference);
-    if (!r || r->FontStyle != FontStyle)
-        out += XmlAttribute("FontStyle", std::to_string(FontStyle));
-    return out;
+    return TqbxCustomMemoView::Diff(reference) + FontStyleDiff(*this, reference);
 }
 
 void TqbxDMPMemoView::DrawFrame()
@@ -218,6 +222,11 @@ void TqbxDMPLineView::SetWidth(long double v)
     TqbxCustomLineView::SetWidth(Align == baWidth ? TruncTo(v, X) : RoundTo(v, X));
 }
 
+std::string TqbxDMPLineView::Diff(const TqbxComponent& reference) const
+{
+    return TqbxView::Diff(reference) + FontStyleDiff(*this, reference);
+}
+
 const ClassInfo& TqbxDMPLineView::StaticClassInfo()
 {
     static const ClassInfo info = [] {
@@ -232,6 +241,21 @@ const ClassInfo& TqbxDMPLineView::StaticClassInfo()
         return c;
     }();
     return info;
+}
+
+TqbxDMPCommand::TqbxDMPCommand(TqbxComponent* parent)
+    : TqbxView(parent)
+{
+    SetStyleFlags(StyleFlags() & ~sfFullAttributes); // prepared pages record commands by their Diff
+}
+
+std::string TqbxDMPCommand::Diff(const TqbxComponent& reference) const
+{
+    std::string out = TqbxView::Diff(reference);
+    const auto* r = dynamic_cast<const TqbxDMPCommand*>(&reference);
+    if (!r || r->Command != Command)
+        out += XmlAttribute("Command", XmlEscape(Command));
+    return out;
 }
 
 void TqbxDMPCommand::SetLeft(long double v)

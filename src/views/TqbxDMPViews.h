@@ -84,15 +84,17 @@ public:
     void SetLeft(long double value) override;
     void SetTop(long double value) override;
     void SetWidth(long double value) override;
+    std::string Diff(const TqbxComponent& reference) const override; // the view's, then FontStyle
 };
 
 class TqbxDMPCommand : public TqbxView
 {
 public:
-    using TqbxView::TqbxView;
+    explicit TqbxDMPCommand(TqbxComponent* parent = nullptr);
     static const ClassInfo& StaticClassInfo();
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     std::string GetDescription() const override; // the localized "obDMPCmd"
+    std::string Diff(const TqbxComponent& reference) const override; // the view's, then Command
     void SetLeft(long double value) override;
     void SetTop(long double value) override;
 

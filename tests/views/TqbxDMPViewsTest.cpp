@@ -97,5 +97,19 @@ TEST(TqbxDMPViews, MemoMeasuresInCellsAndFramesOutsideThem)
     EXPECT_EQ(lineCanvas.Commands()[0].Points, (std::vector<TPoint> { { 24, 42 }, { 24, 92 } }));
 }
 
+TEST(TqbxDMPViews, PreparedPagesRecordPrinterStylesAndCommands)
+{
+    TqbxDMPLineView line, plainLine;
+    line.SetFontStyle(fsxBold | fsxUnderline);
+    EXPECT_NE(line.Diff(plainLine).find(" FontStyle=\"5\""), std::string::npos);
+    EXPECT_EQ(plainLine.Diff(plainLine).find("FontStyle"), std::string::npos);
+
+    TqbxDMPCommand command, reference;
+    EXPECT_EQ(command.StyleFlags() & sfFullAttributes, 0) << "recorded by its Diff";
+    command.Command = "\x1B<E>";
+    EXPECT_NE(command.Diff(reference).find(" Command=\"\x1B&#60;E&#62;\""), std::string::npos);
+    EXPECT_EQ(command.Diff(command).find("Command"), std::string::npos);
+}
+
 } // namespace
 } // namespace qbx
