@@ -1,11 +1,11 @@
 // The report root: published properties, construction and Clear.
 #include "report/TqbxReport.h"
-#include "views/TqbxDrawText.h"
 
 #include "base/Unicode.h"
 #include "formats/TqbxResources.h"
 #include "platform/Ui.h"
 #include "report/ClassBuilder.h"
+#include "views/TqbxDrawText.h"
 
 #include <algorithm>
 #include <sstream>
