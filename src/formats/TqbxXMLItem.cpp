@@ -1,25 +1,17 @@
 // XML items: children and attribute access on the raw attribute text.
+#include "base/OwnedList.h"
 #include "base/Unicode.h"
 #include "formats/TqbxXML.h"
 #include "formats/XMLItemOps.h"
 #include "formats/XmlEscape.h"
-
-#include <algorithm>
 
 namespace qbx {
 
 TqbxXMLItem::~TqbxXMLItem()
 {
     FreeChildren();
-    if (parent_) {
-        // The parent's owning pointer is released, not reset: this object is already being destroyed.
-        auto& siblings = parent_->items_;
-        auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& p) { return p.get() == this; });
-        if (it != siblings.end()) {
-            (void)it->release();
-            siblings.erase(it);
-        }
-    }
+    if (parent_)
+        LeaveOwningList(parent_->items_, this);
 }
 
 TqbxXMLItem* TqbxXMLItem::Add()
@@ -36,12 +28,9 @@ TqbxXMLItem* TqbxXMLItem::AddItem(std::unique_ptr<TqbxXMLItem> item)
 
 std::unique_ptr<TqbxXMLItem> TqbxXMLItem::Release(TqbxXMLItem* child)
 {
-    auto it = std::find_if(items_.begin(), items_.end(), [child](const auto& p) { return p.get() == child; });
-    if (it == items_.end())
-        return nullptr;
-    std::unique_ptr<TqbxXMLItem> owned = std::move(*it);
-    items_.erase(it);
-    owned->parent_ = nullptr;
+    std::unique_ptr<TqbxXMLItem> owned = TakeFromList(items_, child);
+    if (owned)
+        owned->parent_ = nullptr;
     return owned;
 }
 

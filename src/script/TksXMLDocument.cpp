@@ -2,12 +2,12 @@
 #include "script/TksXMLDocument.h"
 
 #include "base/Exceptions.h"
+#include "base/OwnedList.h"
 #include "base/Unicode.h"
 #include "formats/TqbxXML.h"
 #include "formats/XMLItemOps.h"
 #include "platform/Files.h"
 
-#include <algorithm>
 #include <sstream>
 
 namespace qbx {
@@ -42,14 +42,8 @@ void Convert(const TksXMLItem& from, TqbxXMLItem& to)
 TksXMLItem::~TksXMLItem()
 {
     Clear();
-    if (parent_) {
-        auto& siblings = parent_->items_;
-        auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& p) { return p.get() == this; });
-        if (it != siblings.end()) {
-            (void)it->release();
-            siblings.erase(it);
-        }
-    }
+    if (parent_)
+        LeaveOwningList(parent_->items_, this);
 }
 
 TksXMLItem* TksXMLItem::Root()
