@@ -129,4 +129,14 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
+bool ReplaceFirstIgnoringCase(std::string& text, std::string_view marker, std::string_view by)
+{
+    // ASCII case mapping keeps every byte where it is, so positions in the upper-cased copy hold.
+    std::size_t at = AsciiUpper(text).find(AsciiUpper(marker));
+    if (at == std::string::npos)
+        return false;
+    text.replace(at, marker.size(), by);
+    return true;
+}
+
 } // namespace qbx

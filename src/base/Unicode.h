@@ -19,6 +19,8 @@ std::size_t Utf8Length(std::string_view text);
 std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
+// Replaces the first occurrence of `marker` (ASCII letters in any case) by `by`; false when there is none.
+bool ReplaceFirstIgnoringCase(std::string& text, std::string_view marker, std::string_view by);
 
 // Text with blanks and control characters (code <= 32) removed from both ends.
 std::string_view TrimBlanks(std::string_view text);

@@ -51,4 +51,21 @@ ScannedExpression ScanExpression(
     return result;
 }
 
+std::string ExpandDelimited(std::string text, std::string_view open, std::string_view close,
+    const std::function<std::string(const std::string& expression)>& expand)
+{
+    if (open.empty())
+        return text;
+    std::size_t p = 0;
+    while ((p = text.find(open, p)) != std::string::npos) {
+        ScannedExpression e = ScanExpression(text, open, close, p);
+        if (!e.Found)
+            break;
+        std::string value = expand(e.Expression);
+        text.replace(p, e.End - p + 1, value);
+        p += value.size();
+    }
+    return text;
+}
+
 } // namespace qbx

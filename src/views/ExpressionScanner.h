@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,10 @@ struct ScannedExpression
 // matching closing delimiter the scan runs to the end of the text.
 ScannedExpression ScanExpression(
     std::string_view text, std::string_view open, std::string_view close, std::size_t start);
+
+// Replaces every delimited expression of `text`, from left to right, by what `expand` makes of the text
+// between the delimiters; the inserted text is not scanned again.
+std::string ExpandDelimited(std::string text, std::string_view open, std::string_view close,
+    const std::function<std::string(const std::string& expression)>& expand);
 
 } // namespace qbx

@@ -120,16 +120,8 @@ void TqbxCustomMemoView::ExpandText(TqbxReport& report)
     std::string text = Utf16ToUtf8(Memo.Text());
     if (open.empty() || text.find(open) == std::string::npos)
         return;
-    std::size_t p = 0;
-    while ((p = text.find(open, p)) != std::string::npos) {
-        ScannedExpression e = ScanExpression(text, open, close, p);
-        if (!e.Found)
-            break;
-        std::string value = ExpandExpression(e.Expression, report);
-        text.replace(p, e.End - p + 1, value);
-        p += value.size(); // the inserted text is not scanned again
-    }
-    Memo.SetText(Utf8ToUtf16(text));
+    Memo.SetText(Utf8ToUtf16(
+        ExpandDelimited(text, open, close, [&](const std::string& e) { return ExpandExpression(e, report); })));
 }
 
 std::string TqbxCustomMemoView::ExpandExpression(const std::string& text, TqbxReport& report)
@@ -155,11 +147,8 @@ std::string TqbxCustomMemoView::ExpandExpression(const std::string& text, TqbxRe
 std::string TqbxCustomMemoView::GetComponentText()
 {
     std::string text = Utf16ToUtf8(Memo.Text());
-    if (AllowExpressions) {
-        std::size_t at = AsciiUpper(text).find("[TOTALPAGES]");
-        if (at != std::string::npos)
-            text.replace(at, 12, std::to_string(TotalPages));
-    }
+    if (AllowExpressions)
+        ReplaceFirstIgnoringCase(text, "[TOTALPAGES]", std::to_string(TotalPages));
     return text;
 }
 

@@ -7,23 +7,10 @@
 #include "views/TqbxView.h"
 
 namespace qbx {
-namespace {
-
-} // namespace
 
 std::string ExpandExpressions(const std::string& text, TqbxReport& report)
 {
-    std::string out = text;
-    std::size_t p = 0;
-    while ((p = out.find('[', p)) != std::string::npos) {
-        ScannedExpression e = ScanExpression(out, "[", "]", p);
-        if (!e.Found)
-            break;
-        std::string value = report.Calc(e.Expression).ToText();
-        out.replace(p, e.End - p + 1, value);
-        p += value.size();
-    }
-    return out;
+    return ExpandDelimited(text, "[", "]", [&](const std::string& e) { return report.Calc(e).ToText(); });
 }
 
 void TqbxView::BeforePrint()
