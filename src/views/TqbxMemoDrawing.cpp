@@ -39,14 +39,6 @@ TRect ToRect(const TRectF& r)
     return { RoundToInt(r.Left), RoundToInt(r.Top), RoundToInt(r.Right), RoundToInt(r.Bottom) };
 }
 
-// Replaces the first occurrence of `marker` (ASCII letters in any case).
-void ReplaceFirst(std::string& text, std::string_view marker, const std::string& by)
-{
-    std::size_t at = AsciiUpper(text).find(marker);
-    if (at != std::string::npos)
-        text.replace(at, marker.size(), by);
-}
-
 } // namespace
 
 long double TqbxCustomMemoView::HorizontalMargins() const
@@ -129,11 +121,13 @@ TWideStrings TqbxCustomMemoView::DrawnLines() const
     }
     if (IsDesigning() || !AllowExpressions)
         return Memo;
-    std::string text = Utf16ToUtf8(Memo.Text());
-    ReplaceFirst(text, "[TOTALPAGES#]", std::to_string(TotalPages));
+    std::u16string wide = Memo.Text();
+    if (wide.find(u'[') == std::u16string::npos)
+        return Memo; // no marker: every repaint of plain text skips the conversions below
+    std::string text = Utf16ToUtf8(wide);
+    ReplaceFirstIgnoringCase(text, "[TOTALPAGES#]", std::to_string(TotalPages));
     std::string copyName = "CopyName" + std::to_string(CopyNo);
-    ReplaceFirst(text, "[COPYNAME#]",
-        qbxGlobalVariables().IndexOf(copyName) >= 0 ? qbxGlobalVariables().Get(copyName).ToText() : std::string());
+    ReplaceFirstIgnoringCase(text, "[COPYNAME#]", qbxGlobalVariables().Get(copyName).ToText()); // "" when absent
     TWideStrings lines;
     lines.SetText(Utf8ToUtf16(text));
     return lines;
