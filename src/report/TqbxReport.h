@@ -170,6 +170,7 @@ public:
 
 private:
     bool ShowsProgressWindow(TqbxProgressType type) const;
+    Variant SystemValue(int index) const; // of the system variable at that index
 
     std::string version_ = "4.3";
     std::string parentReport_;

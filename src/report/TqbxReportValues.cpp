@@ -47,6 +47,31 @@ TqbxDataSet* TqbxReport::GetDataSetAndField(const std::string& text, std::string
     return GetDataset(text.substr(0, dot));
 }
 
+Variant TqbxReport::SystemValue(int index) const
+{
+    const TqbxRunCounters& c = RunCounters;
+    switch (index) { // in the order of SystemVariables
+    case 0:
+        return Variant::FromDate(c.StartDate);
+    case 1:
+        return Variant::FromDate(c.StartTime);
+    case 2:
+        return Variant(c.LogicalPage);
+    case 3:
+        return Variant(c.CurPage + 1);
+    case 4:
+        return Variant(c.LogicalTotalPages);
+    case 5:
+        return Variant(c.TotalPages);
+    case 6:
+        return Variant(c.CurLine);
+    case 7:
+        return Variant(c.CurLineThrough);
+    default:
+        return qbxGlobalVariables().Get("CopyName0"); // Null when there is none
+    }
+}
+
 bool TqbxReport::DoGetValue(const std::string& name, Variant& value)
 {
     std::string field;
@@ -70,12 +95,7 @@ bool TqbxReport::DoGetValue(const std::string& name, Variant& value)
     auto system = std::find_if(
         systemVariables_.begin(), systemVariables_.end(), [&](const std::string& v) { return SameText(v, name); });
     if (system != systemVariables_.end()) {
-        const TqbxRunCounters& c = RunCounters;
-        const Variant values[] = { Variant::FromDate(c.StartDate), Variant::FromDate(c.StartTime),
-            Variant(c.LogicalPage), Variant(c.CurPage + 1), Variant(c.LogicalTotalPages), Variant(c.TotalPages),
-            Variant(c.CurLine), Variant(c.CurLineThrough),
-            qbxGlobalVariables().IndexOf("CopyName0") >= 0 ? qbxGlobalVariables().Get("CopyName0") : Variant::Null() };
-        value = values[system - systemVariables_.begin()];
+        value = SystemValue(static_cast<int>(system - systemVariables_.begin()));
         return true;
     }
     value = Variant();
