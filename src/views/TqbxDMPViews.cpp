@@ -30,6 +30,13 @@ const TqbxDMPPage* DMPPageOf(const TqbxComponent& c)
     return dynamic_cast<const TqbxDMPPage*>(c.Page());
 }
 
+// An object that follows its parent's font on a dot-matrix page takes the page's printer styles.
+void FollowPageStyles(DMPStyleHolder& styles, const TqbxComponent& object, bool parentFont)
+{
+    if (const TqbxDMPPage* page = parentFont ? DMPPageOf(object) : nullptr)
+        styles.FontStyle = page->FontStyle();
+}
+
 // ` FontStyle="n"` when the reference has other printer styles (or none).
 std::string FontStyleDiff(const DMPStyleHolder& mine, const TqbxComponent& reference)
 {
@@ -102,8 +109,7 @@ void TqbxDMPMemoView::SetFontStyle(TqbxDMPFontStyles styles)
 void TqbxDMPMemoView::SetParentFont(bool value)
 {
     TqbxCustomMemoView::SetParentFont(value);
-    if (const TqbxDMPPage* page = value ? DMPPageOf(*this) : nullptr)
-        FontStyle = page->FontStyle();
+    FollowPageStyles(*this, *this, value);
 }
 
 void TqbxDMPMemoView::SetLeft(long double v)
@@ -201,8 +207,7 @@ void TqbxDMPLineView::SetFontStyle(TqbxDMPFontStyles styles)
 void TqbxDMPLineView::SetParentFont(bool value)
 {
     TqbxCustomLineView::SetParentFont(value);
-    if (const TqbxDMPPage* page = value ? DMPPageOf(*this) : nullptr)
-        FontStyle = page->FontStyle();
+    FollowPageStyles(*this, *this, value);
 }
 
 void TqbxDMPLineView::SetLeft(long double v)
