@@ -91,12 +91,12 @@ void TqbxCustomMemoView::GetData()
         }
     } else if (AllowExpressions && report)
         ExpandText(*report);
-    if (!report)
-        return;
-    report->SetValue(Value);
     Highlight.Active = false;
-    if (!TrimBlanks(Highlight.Condition).empty())
-        Highlight.Active = report->Calc(Highlight.Condition).AsBoolean();
+    if (report) {
+        report->SetValue(Value);
+        if (!TrimBlanks(Highlight.Condition).empty())
+            Highlight.Active = report->Calc(Highlight.Condition).AsBoolean();
+    }
     if (SuppressRepeated) {
         std::u16string text = Memo.Text();
         if (lastText_ && *lastText_ == text)
