@@ -140,13 +140,13 @@ Variant TqbxReport::Calc(const std::string& expression)
     if (DoGetValue(name, value))
         return value;
     // Expressions are compiled by the script engine, which does not exist yet.
-    std::string error = IsBareName(name)
-        ? TqbxResources::Instance().Get("clUnknownVar") + " '" + name + "'"
-        : "Evaluating '" + name + "' is not available yet: the script engine is not built";
+    bool bare = IsBareName(name);
+    std::string error = bare ? TqbxResources::Instance().Get("clUnknownVar") + " '" + name + "'"
+                             : "Evaluating '" + name + "' is not available yet: the script engine is not built";
     if (!CurrentObjectName.empty())
         error = CurrentObjectName + ": " + error;
     Errors.Add(error);
-    if (IsBareName(name))
+    if (bare)
         throw EConvertError(error);
     throw ENotAvailable(error);
 }
