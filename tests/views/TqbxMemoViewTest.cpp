@@ -141,6 +141,16 @@ TEST_F(MemoTest, DataFieldsAndSuppressedRepeats)
         printed.push_back(Expanded(u"ignored"));
     EXPECT_EQ(printed, (std::vector<std::string> { "Paris", "", "", "Rome" }));
 
+    TqbxMemoView loose; // belongs to no report: nothing to evaluate, but repeats are still suppressed
+    loose.SuppressRepeated = true;
+    std::vector<int> counts;
+    for (int record = 0; record < 2; ++record) {
+        loose.Memo.SetText(u"same");
+        loose.GetData();
+        counts.push_back(loose.Memo.Count());
+    }
+    EXPECT_EQ(counts, (std::vector<int> { 1, 0 }));
+
     memo->SuppressRepeated = false;
     memo->DisplayFormat.Kind = fkNumeric;
     memo->DisplayFormat.FormatStr = "%2.2f";
