@@ -10,6 +10,9 @@ inline constexpr long double qb1in = 96.0L;
 inline constexpr long double qb1CharX = 9.6L; // dot-matrix character cell
 inline constexpr long double qb1CharY = 17.0L;
 
+// The most columns a page or a data band may have: far more than any paper holds legibly, and few
+// enough that the column positions stay small.
+inline constexpr int kMaxColumns = 1000;
 inline constexpr int qbxScreenDpi = 96; // the resolution page units are expressed in
 
 } // namespace qbx

@@ -67,6 +67,21 @@ std::string PictureFromPropData(std::string_view hex)
     return {};
 }
 
+// A coordinate or size: a point or a comma as separator, blanks ignored, and a finite value that a
+// double holds (infinities and NaN would poison every layout computed from it).
+double FiniteFloat(std::string_view text, std::string_view property)
+{
+    std::string compact;
+    for (char c : text)
+        if (c != ' ')
+            compact += c;
+    long double value = 0;
+    if (!TryTextToFloat(compact, value) || !std::isfinite(static_cast<double>(value)))
+        throw EConvertError(
+            "'" + std::string(text) + "' is not a valid floating point value for property " + std::string(property));
+    return static_cast<double>(value);
+}
+
 } // namespace
 
 std::string TqbxXMLSerializer::ReferenceName(const TqbxComponent* component)
@@ -157,7 +172,8 @@ std::string TqbxXMLSerializer::ObjToXML(
     for (const PropInfo* p : object.GetClassInfo().Properties()) {
         // A component's Name is written apart (as the element's first attribute); nested objects and
         // collection items write theirs like any other property.
-        if ((component && p->Name == "Name") || !p->IsStored(object) || (!p->Get && p->Kind != TPropKind::Object))
+        if ((component && p->Name == "Name") || !p->IsStored(object, SerializeDefaultValues)
+            || (!p->Get && p->Kind != TPropKind::Object))
             continue;
         const PropInfo* theirs = ancestor ? ancestor->GetClassInfo().FindProperty(p->Name) : nullptr;
         out += PropertyToXML(object, *p, prefix, theirs == p ? ancestor : nullptr);
@@ -235,16 +251,16 @@ void TqbxXMLSerializer::ApplyAttribute(TqbxPersistent& object, std::string_view 
     if (component && name.size() == 1) {
         switch (name[0]) {
         case 'l':
-            component->SetLeft(TextToFloat(escaped));
+            component->SetLeft(FiniteFloat(escaped, name));
             return;
         case 't':
-            component->SetTop(TextToFloat(escaped));
+            component->SetTop(FiniteFloat(escaped, name));
             return;
         case 'w':
-            component->SetWidth(TextToFloat(escaped));
+            component->SetWidth(FiniteFloat(escaped, name));
             return;
         case 'h':
-            component->SetHeight(TextToFloat(escaped));
+            component->SetHeight(FiniteFloat(escaped, name));
             return;
         case 'x':
         case 'u':
@@ -262,8 +278,8 @@ void TqbxXMLSerializer::ApplyAttribute(TqbxPersistent& object, std::string_view 
         ApplyPropData(*target, escaped);
         return;
     }
-    if (component && component->IsReportRoot() && name == "Name")
-        return;
+    if (component && name == "Name" && (component->IsReportRoot() || ReadAsCopy))
+        return; // a copy stays unnamed: its source keeps the name
     const PropInfo* p = target->GetClassInfo().FindProperty(name);
     if (!p || !p->Set)
         return;
@@ -272,27 +288,30 @@ void TqbxXMLSerializer::ApplyAttribute(TqbxPersistent& object, std::string_view 
     case TPropKind::Boolean:
     case TPropKind::Enum: {
         long long number = 0;
-        int ordinal = TryTextToInt64(value, number) ? static_cast<int>(number) : p->EnumOrdinal(value);
-        if (p->Kind == TPropKind::Boolean && ordinal < 0)
-            ordinal = SameText(value, "True") ? 1 : SameText(value, "False") ? 0 : -1;
-        if (ordinal < 0)
-            throw EConvertError("Invalid value '" + value + "' for property " + p->Name);
-        p->Set(*target, p->Kind == TPropKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
+        if (!TryTextToInt64(value, number)) {
+            number = p->EnumOrdinal(value);
+            if (p->Kind == TPropKind::Boolean && number < 0)
+                number = SameText(value, "True") ? 1 : SameText(value, "False") ? 0 : -1;
+            if (number < 0)
+                throw EConvertError("Invalid value '" + value + "' for property " + p->Name);
+        }
+        if (p->Kind == TPropKind::Boolean) {
+            p->Set(*target, Variant(number != 0));
+            return;
+        }
+        p->CheckRange(number);
+        p->Set(*target, Variant(static_cast<int>(number)));
         return;
     }
-    case TPropKind::Float: {
-        std::string compact;
-        for (char c : value)
-            if (c != ' ')
-                compact += c;
-        p->Set(*target, Variant(static_cast<double>(TextToFloat(compact))));
+    case TPropKind::Float:
+        p->Set(*target, Variant(FiniteFloat(value, p->Name)));
         return;
-    }
     case TPropKind::Integer:
     case TPropKind::Set: {
         long long number = 0;
         if (!TryTextToInt64(value, number))
             throw EConvertError("'" + value + "' is not a valid integer value");
+        p->CheckRange(number);
         p->Set(*target, Variant(static_cast<std::int64_t>(number)));
         return;
     }
@@ -339,11 +358,16 @@ void TqbxXMLSerializer::ResolveFixups()
             f.Property->Set(*f.Object, Variant::FromObject(nullptr));
             continue;
         }
-        TqbxComponent* found = Owner ? Owner->FindObject(f.Name) : nullptr;
+        TqbxComponent* found = FindOwned(f.Name);
         if (!found && Owner && SameText(Owner->Name(), f.Name))
             found = Owner;
-        if (found)
+        if (!found)
+            continue;
+        try {
             f.Property->Set(*f.Object, Variant::FromObject(found));
+        } catch (const Exception& e) {
+            Errors.Add(e.what()); // one bad reference (a circular Child) leaves the others to resolve
+        }
     }
     fixups_.clear();
 }

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qbx {
@@ -54,6 +55,16 @@ public:
     void AddFixup(TqbxPersistent& object, const PropInfo& property, std::string name);
     void ResolveFixups();
 
+    // Reading copies (AssignAll): every element becomes a new, unnamed object; names are never matched.
+    bool ReadAsCopy = false;
+
+    // The object of Owner named `name` (without regard to case), through an index kept for the read;
+    // nullptr when there is none.
+    TqbxComponent* FindOwned(const std::string& name);
+    // Keeps the index true when an object goes away, or when the whole tree was read anew.
+    void Forget(const TqbxComponent& component);
+    void ForgetAll() { indexedOwner_ = nullptr; }
+
     // The text by which a reference to `component` is written.
     static std::string ReferenceName(const TqbxComponent* component);
 
@@ -72,7 +83,14 @@ private:
     void ApplyPropData(TqbxPersistent& object, std::string_view hex);
     std::string PictureToXML(const std::string& bytes, const std::string& name, const std::string* ancestorBytes);
 
+    void Index(TqbxComponent& component);
+    TqbxComponent* ObjectForElement(TqbxXMLItem& item, TqbxComponent* parent, bool inherited);
+
     std::vector<Fixup> fixups_;
+    // Owner's objects by upper-cased name, built on first use: a read looks every element up, and a
+    // fresh walk of the tree per element would make loading quadratic.
+    std::unordered_map<std::string, TqbxComponent*> names_;
+    const TqbxComponent* indexedOwner_ = nullptr; // the Owner the index was built for
 };
 
 } // namespace qbx

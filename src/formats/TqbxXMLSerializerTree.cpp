@@ -15,7 +15,9 @@ namespace qbx {
 void TqbxXMLSerializer::WriteElement(TqbxComponent& component, bool saveChildren, TqbxXMLItem& item, bool isRoot)
 {
     const TqbxComponent* ancestor = GetAncestor ? GetAncestor(component) : nullptr;
-    item.Name = component.IsAncestor() && !isRoot ? "inherited" : component.ClassName();
+    // Only an inherited report's own template marks what came from the parent; copies of its
+    // objects name their classes.
+    item.Name = component.IsAncestor() && !isRoot && GetAncestor ? "inherited" : component.ClassName();
     item.Text = isRoot ? std::string() : XmlAttribute("Name", XmlEscape(component.Name()));
     item.Text += ObjToXML(component, "", ancestor);
     if (!saveChildren)
@@ -39,6 +41,58 @@ void TqbxXMLSerializer::WriteRootComponent(TqbxComponent& component, bool saveCh
     doc.SaveToStream(out);
 }
 
+TqbxComponent* TqbxXMLSerializer::FindOwned(const std::string& name)
+{
+    if (!Owner || name.empty())
+        return nullptr;
+    if (indexedOwner_ != Owner) {
+        names_.clear();
+        for (TqbxComponent* c : Owner->AllObjects())
+            Index(*c);
+        indexedOwner_ = Owner;
+    }
+    auto it = names_.find(AsciiUpper(name));
+    return it == names_.end() ? nullptr : it->second;
+}
+
+void TqbxXMLSerializer::Index(TqbxComponent& component)
+{
+    if (!component.Name().empty())
+        names_.emplace(AsciiUpper(component.Name()), &component); // the first of a name keeps it
+}
+
+void TqbxXMLSerializer::Forget(const TqbxComponent& component)
+{
+    auto it = names_.find(AsciiUpper(component.Name()));
+    if (it != names_.end() && it->second == &component)
+        names_.erase(it);
+}
+
+// An `inherited` element updates the object of the parent template with its name, and is dropped
+// when there is none. Any other element makes a new object, unless its name belongs to an object of
+// the same class that came from the parent template; a name another object already has is refused
+// by the new object's SetName, so two elements never merge into one object.
+TqbxComponent* TqbxXMLSerializer::ObjectForElement(TqbxXMLItem& item, TqbxComponent* parent, bool inherited)
+{
+    if (inherited)
+        return ReadAsCopy ? nullptr : FindOwned(item.Prop("Name"));
+    if (!ReadAsCopy) {
+        TqbxComponent* existing = FindOwned(item.Prop("Name"));
+        if (existing && existing->IsAncestor() && existing->ClassName() == item.Name)
+            return existing;
+    }
+    const ClassInfo* info = ClassRegistry::Instance().Find(item.Name);
+    if (info->InheritsFrom(TqbxReport::StaticClassInfo())) {
+        Errors.Add("A report cannot be placed inside another object: " + item.Name + " skipped");
+        return nullptr;
+    }
+    if (!info->IsCreatable()) {
+        Errors.Add("Cannot create an object of the class " + item.Name + ": element skipped");
+        return nullptr;
+    }
+    return info->Create(parent);
+}
+
 void TqbxXMLSerializer::ReadElement(
     TqbxXMLItem& item, TqbxComponent* parent, TqbxComponent* root, std::vector<TqbxComponent*>& read)
 {
@@ -47,21 +101,13 @@ void TqbxXMLSerializer::ReadElement(
         Errors.Add(TqbxResources::Instance().Get("xrCantFindClass") + " " + item.Name);
         return;
     }
-    TqbxComponent* object = root;
-    if (!root) {
-        std::string name = item.Prop("Name");
-        object = name.empty() || !Owner ? nullptr : Owner->FindObject(name);
-        if (!object && inherited)
-            return;
-        if (!object && ClassRegistry::Instance().Find(item.Name)->InheritsFrom(TqbxReport::StaticClassInfo())) {
-            Errors.Add("A report cannot be placed inside another object: " + item.Name + " skipped");
-            return;
-        }
-        if (!object)
-            object = ClassRegistry::Instance().Create(item.Name, parent);
-    }
+    TqbxComponent* object = root ? root : ObjectForElement(item, parent, inherited);
+    if (!object)
+        return;
     object->SetLoading(true);
     XMLToObj(item.Text, *object);
+    if (!root && indexedOwner_ == Owner)
+        Index(*object);
     read.push_back(object);
     for (int i = 0; i < item.Count(); ++i)
         ReadElement(*item.Items(i), object, nullptr, read);
@@ -69,6 +115,8 @@ void TqbxXMLSerializer::ReadElement(
 
 void TqbxXMLSerializer::ReadRootComponent(TqbxComponent& component, TqbxXMLItem& item)
 {
+    if (item.Name.empty())
+        return; // an empty document, or one whose first element could not be read
     if (!Owner)
         Owner = &component;
     std::vector<TqbxComponent*> read;

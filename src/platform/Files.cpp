@@ -51,8 +51,28 @@ std::string ReadWholeFile(const std::string& fileName)
     return content;
 }
 
-void WriteFileAtomically(const std::string& fileName, std::string_view content)
+std::string ResolveLinks(const std::string& fileName)
 {
+    char buffer[PATH_MAX];
+    if (::realpath(fileName.c_str(), buffer))
+        return buffer;
+    // A link to a file that does not exist yet: follow it by hand, so the file appears at its target.
+    std::string name = fileName;
+    for (int hops = 0; hops < 40; ++hops) {
+        ssize_t n = ::readlink(name.c_str(), buffer, sizeof buffer - 1);
+        if (n <= 0)
+            break;
+        std::string target(buffer, static_cast<std::size_t>(n));
+        std::string folder = FolderOf(name);
+        name = target.front() == '/' || folder.empty() ? target : folder + "/" + target;
+    }
+    return name;
+}
+
+void WriteFileAtomically(const std::string& linkOrFile, std::string_view content)
+{
+    // Writing through a symbolic link replaces its target, and leaves the link as it is.
+    const std::string fileName = ResolveLinks(linkOrFile);
     std::string folder = FolderOf(fileName);
     std::string temp;
     try {

@@ -11,6 +11,10 @@ bool FileExists(const std::string& fileName);
 // The whole content of a file; raises EFileError "Cannot open file NAME: reason" on failure.
 std::string ReadWholeFile(const std::string& fileName);
 
+// The absolute name of the file that `fileName` stands for, every symbolic link followed; a name that
+// cannot be resolved is returned as it is.
+std::string ResolveLinks(const std::string& fileName);
+
 // Writes to a temporary file beside the target and renames it over the target, so that a failed
 // write never leaves a truncated file in place of a good one. Raises EFileError naming the file.
 void WriteFileAtomically(const std::string& fileName, std::string_view content);

@@ -4,6 +4,8 @@
 #include "report/PropertyRegistry.h"
 #include "report/TqbxPersistent.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <type_traits>
 
@@ -69,6 +71,7 @@ public:
         pending_->Name = name;
         pending_->Kind = kind;
         pending_->TypeName = typeName;
+        SetTypeRange<V>();
         pending_->Get = [get](const TqbxPersistent& o) {
             return detail::ToVariant<V>(std::invoke(get, static_cast<const T&>(o)));
         };
@@ -113,8 +116,7 @@ public:
     ClassBuilder& Enum(const char* name, const char* typeName, std::vector<std::string> names, Getter get, Setter set)
     {
         Property(name, TPropKind::Enum, typeName, get, set);
-        pending_->EnumNames = std::move(names);
-        return *this;
+        return Names(std::move(names));
     }
     template <class Getter, class Setter>
     ClassBuilder& Reference(const char* name, const char* typeName, Getter get, Setter set)
@@ -153,8 +155,16 @@ public:
     ClassBuilder& Names(std::vector<std::string> enumerators)
     {
         pending_->EnumNames = std::move(enumerators);
+        return Range(0, static_cast<std::int64_t>(pending_->EnumNames.size()) - 1);
+    }
+    // The values an Integer, Enum or Set property accepts; a set of n flags takes 0 .. 2^n - 1.
+    ClassBuilder& Range(std::int64_t minimum, std::int64_t maximum)
+    {
+        pending_->Minimum = minimum;
+        pending_->Maximum = maximum;
         return *this;
     }
+    ClassBuilder& Flags(int count) { return Range(0, (std::int64_t { 1 } << count) - 1); }
 
     ClassBuilder& Default(Variant value)
     {
@@ -166,8 +176,30 @@ public:
         pending_->Stored = [test](const TqbxPersistent& o) { return std::invoke(test, static_cast<const T&>(o)); };
         return *this;
     }
+    // Leaves the property out of templates while `needed` is false, because the reader arrives at the
+    // same value without it; copies that save default values write it all the same.
+    template <class Test> ClassBuilder& StoredWhen(Test needed)
+    {
+        pending_->Redundant
+            = [needed](const TqbxPersistent& o) { return !std::invoke(needed, static_cast<const T&>(o)); };
+        return *this;
+    }
 
 private:
+    // An integer property accepts what its C++ type holds; enumerations are narrowed by Names.
+    template <class V> void SetTypeRange()
+    {
+        if constexpr (std::is_enum_v<V>) {
+            pending_->Minimum = std::numeric_limits<std::int32_t>::min();
+            pending_->Maximum = std::numeric_limits<std::int32_t>::max();
+        } else if constexpr (std::is_integral_v<V> && !std::is_same_v<V, bool>) {
+            pending_->Minimum = static_cast<std::int64_t>(std::numeric_limits<V>::min());
+            pending_->Maximum = std::numeric_limits<V>::max() > std::numeric_limits<std::int64_t>::max()
+                ? std::numeric_limits<std::int64_t>::max()
+                : static_cast<std::int64_t>(std::numeric_limits<V>::max());
+        }
+    }
+
     void Flush()
     {
         if (pending_)

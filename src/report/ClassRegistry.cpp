@@ -4,6 +4,7 @@
 #include "barcode/TqbxBarCodeView.h"
 #include "base/Exceptions.h"
 #include "report/TqbxBands.h"
+#include "report/TqbxDataSets.h"
 #include "report/TqbxDialogPage.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
@@ -92,6 +93,7 @@ void RegisterStandardClasses()
         classes.Register(*view);
     classes.Register(TqbxFrame::StaticClassInfo());
     classes.Register(TqbxStyleItem::StaticClassInfo());
+    classes.Register(TqbxUserDataSet::StaticClassInfo()); // a host's data set that templates keep
     RegisterBarcodeClasses();
     RegisterDotMatrixClasses();
 }

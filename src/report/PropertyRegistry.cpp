@@ -33,6 +33,13 @@ bool PropInfo::IsDefault(const Variant& value) const
     return false;
 }
 
+void PropInfo::CheckRange(std::int64_t value) const
+{
+    if (value < Minimum || value > Maximum)
+        throw EConvertError("Value " + std::to_string(value) + " out of range for property " + Name + " ("
+            + std::to_string(Minimum) + ".." + std::to_string(Maximum) + ")");
+}
+
 int PropInfo::EnumOrdinal(std::string_view name) const
 {
     for (std::size_t i = 0; i < EnumNames.size(); ++i)

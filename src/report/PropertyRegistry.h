@@ -5,6 +5,7 @@
 
 #include "base/Variant.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,9 +49,21 @@ struct PropInfo
     std::function<Variant(const TqbxPersistent&)> Get;
     std::function<void(TqbxPersistent&, const Variant&)> Set; // empty for read-only properties
     std::function<bool(const TqbxPersistent&)> Stored; // the class's stored test; empty = always stored
+    // A stored test that only leaves out a value the reader would arrive at anyway (a default, or the
+    // value the owner passes down): it is skipped when default values are saved, so copies are complete.
+    std::function<bool(const TqbxPersistent&)> Redundant;
+    // For Integer, Enum and Set: the values a setter accepts; anything else is a conversion error.
+    std::int64_t Minimum = INT64_MIN;
+    std::int64_t Maximum = INT64_MAX;
     std::function<TqbxPersistent*(TqbxPersistent&)> Nested; // for Object: the owned nested object
 
-    bool IsStored(const TqbxPersistent& object) const { return !Stored || Stored(object); }
+    // Whether the property is written; `saveDefaults` writes also what its redundancy test leaves out.
+    bool IsStored(const TqbxPersistent& object, bool saveDefaults = false) const
+    {
+        return (!Stored || Stored(object)) && (saveDefaults || !Redundant || !Redundant(object));
+    }
+    // Raises EConvertError naming the property when `value` lies outside Minimum..Maximum.
+    void CheckRange(std::int64_t value) const;
     bool IsDefault(const Variant& value) const;
     // The ordinal of an enumerator name (without regard to case), or -1.
     int EnumOrdinal(std::string_view name) const;

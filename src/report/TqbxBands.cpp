@@ -68,6 +68,7 @@ const ClassInfo& TqbxBand::StaticClassInfo()
             .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont)
             .Default(Variant(true))
             .Set("Restrictions", "TqbxRestrictions", &B::Restrictions, &B::SetRestrictions)
+            .Flags(5)
             .Default(Variant(0))
             .Float("Top", &B::Top, &B::SetTop)
             .Field("Vertical", K::Boolean, "Boolean", &B::Vertical)
@@ -311,7 +312,7 @@ const ClassInfo& TqbxDataBand::StaticClassInfo()
         ClassInfo c("TqbxDataBand", &TqbxBand::StaticClassInfo(), nullptr);
         ClassBuilder<D> b(c);
         Publish(b, { "AllowSplit", "Child" });
-        b.Field("Columns", K::Integer, "Integer", &D::Columns).Default(Variant(0));
+        b.Field("Columns", K::Integer, "Integer", &D::Columns).Default(Variant(0)).Range(0, kMaxColumns);
         b.Field("ColumnWidth", K::Float, "Extended", &D::ColumnWidth);
         b.Field("ColumnGap", K::Float, "Extended", &D::ColumnGap);
         b.Reference("DataSet", "TqbxDataSet", &D::DataSet, &D::SetDataSet);

@@ -157,9 +157,8 @@ void TqbxComponent::CheckNewName(const std::string& name) const
     TqbxReport* report = Report();
     if (name.empty() || !report)
         return;
-    for (TqbxComponent* c : report->AllObjects())
-        if (c != this && SameText(c->name_, name))
-            throw EConvertError(TqbxResources::Instance().Get("prDupl"));
+    if (TqbxComponent* other = report->ObjectNamed(name); other && other != this)
+        throw EConvertError(TqbxResources::Instance().Get("prDupl"));
     if (IsAncestor())
         throw EConvertError("Could not rename " + name_ + ", it was introduced in the ancestor report");
 }

@@ -144,6 +144,8 @@ public:
     // Reading and writing templates. LoadFromStream clears this object first and adds what the
     // serializer collected to the report's Errors; SaveToStream writes this object as the root.
     virtual void LoadFromStream(std::istream& in);
+    // LoadFromStream's work; `asCopy` makes every child a new, unnamed object (AssignAll).
+    void ReadTemplate(std::istream& in, bool asCopy);
     virtual void SaveToStream(std::ostream& out, bool saveChildren = true, bool saveDefaultValues = false);
     // Called once an object and every reference of the template it came from have been read.
     virtual void Loaded() { }

@@ -9,9 +9,15 @@ namespace qbx {
 
 void TqbxComponent::LoadFromStream(std::istream& in)
 {
+    ReadTemplate(in, false);
+}
+
+void TqbxComponent::ReadTemplate(std::istream& in, bool asCopy)
+{
     Clear();
     TqbxReport* report = Report();
     TqbxXMLSerializer serializer(report ? static_cast<TqbxComponent*>(report) : this);
+    serializer.ReadAsCopy = asCopy;
     TqbxXMLSerializer* previous = report ? report->ActiveSerializer : nullptr;
     if (report)
         report->ActiveSerializer = &serializer;
@@ -65,7 +71,11 @@ void TqbxComponent::AssignAll(const TqbxComponent& source)
         return;
     std::stringstream buffer;
     const_cast<TqbxComponent&>(source).SaveToStream(buffer, true, true);
-    LoadFromStream(buffer);
+    // Within one report the copied children cannot take their sources' names: they stay unnamed.
+    if (!IsReportRoot() && Report() && Report() == source.Report())
+        ReadTemplate(buffer, true);
+    else
+        LoadFromStream(buffer);
 }
 
 std::string TqbxComponent::FullDiff(const TqbxComponent* reference) const

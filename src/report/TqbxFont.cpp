@@ -21,7 +21,8 @@ const ClassInfo& TqbxFont::StaticClassInfo()
             // The point size follows from Height and is not written; scripts still read and set it.
             .Integer("Size", &TqbxFont::Size, &TqbxFont::SetSize)
             .Stored([](const TqbxFont&) { return false; })
-            .Set("Style", "TFontStyles", &TqbxFont::Style, &TqbxFont::SetStyle);
+            .Set("Style", "TFontStyles", &TqbxFont::Style, &TqbxFont::SetStyle)
+            .Flags(4);
         return c;
     }();
     return info;

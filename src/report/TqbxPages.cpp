@@ -1,6 +1,7 @@
 // Pages: the data page and the report page with its paper geometry.
 #include "report/TqbxPages.h"
 
+#include "base/Exceptions.h"
 #include "base/FloatText.h"
 #include "base/Rounding.h"
 #include "base/Unicode.h"
@@ -138,6 +139,9 @@ void TqbxReportPage::SetDefaults()
 
 void TqbxReportPage::SetColumns(int count)
 {
+    if (count < 0 || count > kMaxColumns)
+        throw EConvertError(
+            "Invalid number of columns " + std::to_string(count) + " (0.." + std::to_string(kMaxColumns) + ")");
     columns_ = count;
     ColumnPositions.Clear();
     if (count <= 0)
@@ -218,6 +222,7 @@ const ClassInfo& TqbxReportPage::StaticClassInfo()
             .Field("MirrorMargins", K::Boolean, "Boolean", &P::MirrorMargins)
             .Default(Variant(false))
             .Integer("Columns", &P::Columns, &P::SetColumns)
+            .Range(0, kMaxColumns)
             .Default(Variant(0))
             .Field("ColumnWidth", K::Float, "Extended", &P::ColumnWidth)
             .Property("ColumnPositions", K::Lines, "TStrings", &P::ColumnPositionsText, &P::SetColumnPositionsText)

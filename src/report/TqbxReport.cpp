@@ -3,6 +3,7 @@
 
 #include "base/Unicode.h"
 #include "formats/TqbxResources.h"
+#include "formats/TqbxXMLSerializer.h"
 #include "platform/Ui.h"
 #include "report/ClassBuilder.h"
 #include "views/TqbxDrawText.h"
@@ -93,10 +94,19 @@ void TqbxReport::Clear()
     Styles.Clear();
 }
 
+TqbxComponent* TqbxReport::ObjectNamed(const std::string& name) const
+{
+    if (ActiveSerializer && ActiveSerializer->Owner == this)
+        return ActiveSerializer->FindOwned(name);
+    return FindObject(name);
+}
+
 void TqbxReport::RemovedNotification(TqbxComponent* object)
 {
     dataSet_.Forget(object);
     DataSets.Forget(object);
+    if (ActiveSerializer)
+        ActiveSerializer->Forget(*object);
     if (clearing_)
         return; // everything goes: no reference needs clearing one by one
     for (TqbxComponent* c : AllObjects())

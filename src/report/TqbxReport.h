@@ -167,6 +167,8 @@ public:
     bool FinalPass = true; // cleared by the band engine during the first pass of a two-pass run
     std::unique_ptr<TqbxReport> AncestorReport; // the parent template of an inherited one
     TqbxXMLSerializer* ActiveSerializer = nullptr; // the serializer reading this report, while it reads
+    // FindObject, answered from the reading serializer's name index while a template is read.
+    TqbxComponent* ObjectNamed(const std::string& name) const;
 
 private:
     bool ShowsProgressWindow(TqbxProgressType type) const;
@@ -192,6 +194,9 @@ private:
     Variant scriptValue_ = Variant::Null(); // the report script's variable Value
     std::vector<std::string> resolving_; // the variables being evaluated, innermost last
     std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it
+    std::vector<std::string> templateChain_; // the files being read, outermost first: a cycle stops
+    int parentLoads_ = 0; // parent templates being read by ParentReport
+    void LoadParentTemplate(const std::string& fileName, const std::string& reportFileName);
 };
 
 } // namespace qbx

@@ -35,13 +35,18 @@ bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
         throw EFileError("Cannot open file " + fileName);
     std::string outer = loadingFrom_;
     loadingFrom_ = fileName;
+    templateChain_.push_back(ResolveLinks(fileName));
+    auto restore = [&] {
+        templateChain_.pop_back();
+        loadingFrom_ = outer;
+    };
     try {
         LoadFromStream(in);
     } catch (...) {
-        loadingFrom_ = outer;
+        restore();
         throw;
     }
-    loadingFrom_ = outer;
+    restore();
     FileName = fileName;
     return true;
 }

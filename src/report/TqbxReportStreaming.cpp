@@ -7,6 +7,7 @@
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace qbx {
@@ -112,8 +113,8 @@ void TqbxReport::LoadFromStream(std::istream& in)
     SetStoreInDFM(storeInDFM);
     ReportOptions.Password = ShiftPassword(ReportOptions.Password, +10);
     if (Reloading || ReportOptions.CheckPassword()) {
-        if (!Errors.Empty())
-            ShowErrors();
+        if (!Errors.Empty() && parentLoads_ == 0)
+            ShowErrors(); // a parent template's errors are shown with those of the template reading it
     } else {
         Clear(); // a wrong or cancelled password discards the template without a word
     }
@@ -166,6 +167,26 @@ void TqbxReport::EnsureDataPage()
     }
 }
 
+void TqbxReport::LoadParentTemplate(const std::string& fileName, const std::string& reportFileName)
+{
+    // A relative name is looked for beside the template being read, then beside the program.
+    std::string name = fileName;
+    if (name.front() != '/') {
+        std::string folder = FolderOf(loadingFrom_.empty() ? reportFileName : loadingFrom_);
+        std::string besideTemplate = folder.empty() ? name : folder + "/" + name;
+        name = FileExists(besideTemplate) ? besideTemplate : ExecutableFolder() + "/" + name;
+    }
+    std::string resolved = ResolveLinks(name);
+    auto loading = std::find(templateChain_.begin(), templateChain_.end(), resolved);
+    if (loading != templateChain_.end()) {
+        std::string chain;
+        for (auto it = loading; it != templateChain_.end(); ++it)
+            chain += *it + " -> ";
+        throw EConvertError("Circular template inheritance: " + chain + resolved);
+    }
+    LoadFromFile(name, false);
+}
+
 void TqbxReport::SetParentReport(const std::string& fileName)
 {
     parentReport_ = fileName;
@@ -178,18 +199,19 @@ void TqbxReport::SetParentReport(const std::string& fileName)
     }
     std::string savedFileName = FileName;
     TqbxXMLSerializer* savedSerializer = ActiveSerializer;
-    if (OnLoadTemplate) {
-        OnLoadTemplate(*this, fileName);
-    } else {
-        // A relative name is looked for beside the template being read, then beside the program.
-        std::string name = fileName;
-        if (name.front() != '/') {
-            std::string folder = FolderOf(loadingFrom_.empty() ? savedFileName : loadingFrom_);
-            std::string besideTemplate = folder.empty() ? name : folder + "/" + name;
-            name = FileExists(besideTemplate) ? besideTemplate : ExecutableFolder() + "/" + name;
-        }
-        LoadFromFile(name, false);
+    ++parentLoads_;
+    try {
+        if (OnLoadTemplate)
+            OnLoadTemplate(*this, fileName);
+        else
+            LoadParentTemplate(fileName, savedFileName);
+    } catch (...) {
+        --parentLoads_;
+        throw;
     }
+    --parentLoads_;
+    if (savedSerializer)
+        savedSerializer->ForgetAll(); // the tree it had indexed is gone
     FileName = savedFileName;
     AncestorReport = std::make_unique<TqbxReport>();
     std::stringstream copy;

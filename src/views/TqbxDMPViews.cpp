@@ -68,8 +68,9 @@ const ClassInfo& TqbxDMPPage::StaticClassInfo()
     static const ClassInfo info = [] {
         ClassInfo c("TqbxDMPPage", &TqbxReportPage::StaticClassInfo(),
             [](TqbxComponent* parent) -> TqbxComponent* { return new TqbxDMPPage(parent); });
-        ClassBuilder<TqbxDMPPage>(c).Set(
-            "FontStyle", "TqbxDMPFontStyles", &TqbxDMPPage::FontStyle, &TqbxDMPPage::SetFontStyle);
+        ClassBuilder<TqbxDMPPage>(c)
+            .Set("FontStyle", "TqbxDMPFontStyles", &TqbxDMPPage::FontStyle, &TqbxDMPPage::SetFontStyle)
+            .Flags(9);
         return c;
     }();
     return info;
@@ -172,9 +173,10 @@ const ClassInfo& TqbxDMPMemoView::StaticClassInfo()
             .String("DataSetName", &D::DataSetName, &D::SetDataSetName)
             .Object("DisplayFormat", "TqbxFormat", &M::DisplayFormat)
             .Field("ExpressionDelimiters", K::String, "String", &M::ExpressionDelimiters)
-            .Stored([](const D& d) { return d.ExpressionDelimiters != "[,]"; })
+            .StoredWhen([](const D& d) { return d.ExpressionDelimiters != "[,]"; })
             .Reference("FlowTo", "TqbxCustomMemoView", &D::FlowTo, &D::SetFlowTo)
             .Set("FontStyle", "TqbxDMPFontStyles", &D::GetFontStyle, &D::SetFontStyle)
+            .Flags(9)
             .Stored([](const D& d) { return !d.ParentFont(); })
             .Object("Frame", "TqbxFrame", &M::Frame)
             .Field("HAlign", K::Enum, "TqbxHAlign", &M::HAlign)
@@ -240,6 +242,7 @@ const ClassInfo& TqbxDMPLineView::StaticClassInfo()
             [](TqbxComponent* parent) -> TqbxComponent* { return new TqbxDMPLineView(parent); });
         ClassBuilder<D>(c)
             .Set("FontStyle", "TqbxDMPFontStyles", &D::GetFontStyle, &D::SetFontStyle)
+            .Flags(9)
             .Stored([](const D& d) { return !d.ParentFont(); })
             .Boolean("ParentFont", &D::ParentFont, &D::SetParentFont)
             .Default(Variant(true));

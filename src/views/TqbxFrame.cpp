@@ -13,12 +13,12 @@ const ClassInfo& TqbxFrameLine::StaticClassInfo()
         ClassInfo c("TqbxFrameLine", nullptr, nullptr);
         ClassBuilder<L>(c)
             .Field("Color", TPropKind::Integer, "TColor", &L::Color)
-            .Stored([](const L& l) { return l.Color != l.Frame().Color(); })
+            .StoredWhen([](const L& l) { return l.Color != l.Frame().Color(); })
             .Field("Style", TPropKind::Enum, "TqbxFrameStyle", &L::Style)
             .Names({ "fsSolid", "fsDash", "fsDot", "fsDashDot", "fsDashDotDot", "fsDouble" })
-            .Stored([](const L& l) { return l.Style != l.Frame().Style(); })
+            .StoredWhen([](const L& l) { return l.Style != l.Frame().Style(); })
             .Field("Width", TPropKind::Float, "Extended", &L::Width)
-            .Stored([](const L& l) { return Differ(l.Width, l.Frame().Width(), kStoredTolerance); });
+            .StoredWhen([](const L& l) { return Differ(l.Width, l.Frame().Width(), kStoredTolerance); });
         return c;
     }();
     return info;
@@ -57,14 +57,15 @@ const ClassInfo& TqbxFrame::StaticClassInfo()
             .Field("ShadowColor", TPropKind::Integer, "TColor", &F::ShadowColor)
             .Default(Variant(0))
             .Field("ShadowWidth", TPropKind::Float, "Extended", &F::ShadowWidth)
-            .Stored([](const F& f) { return Differ(f.ShadowWidth, 4, kStoredTolerance); })
+            .StoredWhen([](const F& f) { return Differ(f.ShadowWidth, 4, kStoredTolerance); })
             .Enum("Style", "TqbxFrameStyle", { "fsSolid", "fsDash", "fsDot", "fsDashDot", "fsDashDotDot", "fsDouble" },
                 &F::Style, &F::SetStyle)
             .Default(Variant(0))
             .Field("Typ", TPropKind::Set, "TqbxFrameTypes", &F::Typ)
+            .Flags(4)
             .Default(Variant(0))
             .Float("Width", &F::Width, &F::SetWidth)
-            .Stored([](const F& f) { return Differ(f.Width(), 1, kStoredTolerance); })
+            .StoredWhen([](const F& f) { return Differ(f.Width(), 1, kStoredTolerance); })
             // The lines come after the frame's own values, which they are compared with.
             .Object("LeftLine", "TqbxFrameLine", &F::LeftLine)
             .Object("TopLine", "TqbxFrameLine", &F::TopLine)

@@ -30,7 +30,7 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
                     "bsDiagCross" })
                 .Default(Variant(0));
         else if (n == "CharSpacing")
-            b.Field("CharSpacing", K::Float, "Extended", &M::CharSpacing).Stored([](const M& m) {
+            b.Field("CharSpacing", K::Float, "Extended", &M::CharSpacing).StoredWhen([](const M& m) {
                 return Differ(m.CharSpacing, 0, kStoredTolerance);
             });
         else if (n == "Clipped")
@@ -46,7 +46,7 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
         else if (n == "DisplayFormat")
             b.Object("DisplayFormat", "TqbxFormat", &M::DisplayFormat);
         else if (n == "ExpressionDelimiters")
-            b.Field("ExpressionDelimiters", K::String, "String", &M::ExpressionDelimiters).Stored([](const M& m) {
+            b.Field("ExpressionDelimiters", K::String, "String", &M::ExpressionDelimiters).StoredWhen([](const M& m) {
                 return m.ExpressionDelimiters != "[,]";
             });
         else if (n == "FlowTo")
@@ -57,11 +57,11 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
         else if (n == "Frame")
             b.Object("Frame", "TqbxFrame", &M::Frame);
         else if (n == "GapX")
-            b.Field("GapX", K::Float, "Extended", &M::GapX).Stored([](const M& m) {
+            b.Field("GapX", K::Float, "Extended", &M::GapX).StoredWhen([](const M& m) {
                 return Differ(m.GapX, 2, kStoredTolerance);
             });
         else if (n == "GapY")
-            b.Field("GapY", K::Float, "Extended", &M::GapY).Stored([](const M& m) {
+            b.Field("GapY", K::Float, "Extended", &M::GapY).StoredWhen([](const M& m) {
                 return Differ(m.GapY, 1, kStoredTolerance);
             });
         else if (n == "HAlign")
@@ -71,15 +71,15 @@ void Publish(ClassBuilder<M>& b, std::initializer_list<std::string_view> names)
         else if (n == "HideZeros")
             b.Field("HideZeros", K::Boolean, "Boolean", &M::HideZeros).Default(Variant(false));
         else if (n == "Highlight")
-            b.Object("Highlight", "TqbxHighlight", &M::Highlight).Stored([](const M& m) {
+            b.Object("Highlight", "TqbxHighlight", &M::Highlight).StoredWhen([](const M& m) {
                 return !TrimBlanks(m.Highlight.Condition).empty();
             });
         else if (n == "LineSpacing")
-            b.Field("LineSpacing", K::Float, "Extended", &M::LineSpacing).Stored([](const M& m) {
+            b.Field("LineSpacing", K::Float, "Extended", &M::LineSpacing).StoredWhen([](const M& m) {
                 return Differ(m.LineSpacing, 2, kStoredTolerance);
             });
         else if (n == "ParagraphGap")
-            b.Field("ParagraphGap", K::Float, "Extended", &M::ParagraphGap).Stored([](const M& m) {
+            b.Field("ParagraphGap", K::Float, "Extended", &M::ParagraphGap).StoredWhen([](const M& m) {
                 return Differ(m.ParagraphGap, 0, kStoredTolerance);
             });
         else if (n == "ParentFont")

@@ -208,6 +208,41 @@ TEST_F(TemplateTest, InheritedTemplatesWriteOnlyDifferences)
     std::filesystem::remove_all(folder);
 }
 
+TEST_F(TemplateTest, InheritanceCyclesStopWithTheFilesNamed)
+{
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "qbx-inherit-cycle";
+    std::filesystem::create_directories(folder);
+    auto write = [&](const char* name, const char* parent) {
+        WriteFileAtomically((folder / name).string(),
+            Template(std::string(" ParentReport=\"") + parent + "\"", "<TqbxDataPage Name=\"Data\"/>"));
+    };
+    write("self.qb3", "self.qb3");
+    write("a.qb3", "b.qb3");
+    write("b.qb3", "a.qb3");
+    ASSERT_TRUE(report.LoadFromFile((folder / "self.qb3").string()));
+    std::string self = (folder / "self.qb3").string();
+    EXPECT_EQ(report.Errors.Text(), "Circular template inheritance: " + self + " -> " + self + "\r\n");
+    TqbxReport other;
+    ASSERT_TRUE(other.LoadFromFile((folder / "a.qb3").string()));
+    std::string a = (folder / "a.qb3").string(), b = (folder / "b.qb3").string();
+    EXPECT_EQ(other.Errors.Text(), "Circular template inheritance: " + a + " -> " + b + " -> " + a + "\r\n");
+    EXPECT_NE(other.FindObject("Data"), nullptr);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(TemplateTest, AParentTemplatesErrorsAreShownOnce)
+{
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "qbx-inherit-errors";
+    std::filesystem::create_directories(folder);
+    WriteFileAtomically((folder / "base.qb3").string(), Template(" DotMatrixReport=\"Maybe\""));
+    WriteFileAtomically((folder / "child.qb3").string(), Template(" ParentReport=\"base.qb3\""));
+    ASSERT_TRUE(report.LoadFromFile((folder / "child.qb3").string()));
+    EXPECT_EQ(
+        report.Errors.Items(), (std::vector<std::string> { "Invalid value 'Maybe' for property DotMatrixReport" }));
+    EXPECT_EQ(ui.Messages.size(), 1u);
+    std::filesystem::remove_all(folder);
+}
+
 TEST_F(TemplateTest, SingleObjectTextForms)
 {
     Load(report, Template("", "<TqbxDataPage Name=\"Data\"/>"));

@@ -30,6 +30,26 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing)
     std::filesystem::remove_all(folder);
 }
 
+TEST(Files, AtomicWriteGoesThroughSymbolicLinks)
+{
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "qbx-files-link";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "real");
+    std::filesystem::path target = folder / "real" / "report.qb3";
+    WriteFileAtomically(target.string(), "old");
+    std::filesystem::create_symlink("real/report.qb3", folder / "link.qb3");
+    std::filesystem::create_symlink(folder / "real" / "new.qb3", folder / "dangling.qb3");
+
+    WriteFileAtomically((folder / "link.qb3").string(), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.qb3"));
+    EXPECT_EQ(ReadWholeFile(target.string()), "new");
+    WriteFileAtomically((folder / "dangling.qb3").string(), "made");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.qb3"));
+    EXPECT_EQ(ReadWholeFile((folder / "real" / "new.qb3").string()), "made");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "real"), {}), 2) << "no temporary left";
+    std::filesystem::remove_all(folder);
+}
+
 TEST(Files, TemporaryFilesTakeThePrefix)
 {
     std::string name = CreateTempFile("qb");
