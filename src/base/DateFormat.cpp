@@ -1,6 +1,8 @@
 // The date-time picture formatter.
 #include "base/DateFormat.h"
 
+#include "base/Exceptions.h"
+#include "base/FloatText.h"
 #include "base/FormatSettings.h"
 #include "base/Unicode.h"
 
@@ -171,6 +173,8 @@ private:
 
 std::string FormatDateTime(std::string_view picture, TDateTime serial)
 {
+    if (!IsValidDateTime(serial))
+        throw EConvertError("Invalid date-time value " + FloatToText(serial));
     return Formatter(serial).Run(picture.empty() ? std::string_view("c") : picture, 0);
 }
 

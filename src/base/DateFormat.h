@@ -13,6 +13,7 @@ namespace qbx {
 // n nn (minutes), s ss (seconds), z zzz (milliseconds), t tt (short and long time), c (short date and,
 // when there is one, long time), am/pm a/p ampm (a 12-hour clock), "/" and ":" (the system separators).
 // Text in single or double quotes and every other character is copied. An empty picture means "c".
+// A serial outside the dates that exist raises EConvertError.
 std::string FormatDateTime(std::string_view picture, TDateTime serial);
 
 } // namespace qbx

@@ -2,6 +2,7 @@
 #include "base/DateTime.h"
 
 #include "base/Exceptions.h"
+#include "base/FloatText.h"
 #include "base/FormatSettings.h"
 #include "base/Unicode.h"
 
@@ -186,8 +187,16 @@ std::string TimeToText(TDateTime serial)
     return TwoDigits(t.Hour) + sep + TwoDigits(t.Minute) + sep + TwoDigits(t.Second);
 }
 
+bool IsValidDateTime(TDateTime serial)
+{
+    constexpr TDateTime kFirstDay = -693593, kDayAfterLast = 2958466; // 1.1.0001 and 1.1.10000
+    return std::isfinite(serial) && serial > kFirstDay - 1 && serial < kDayAfterLast;
+}
+
 std::string DateTimeToText(TDateTime serial)
 {
+    if (!IsValidDateTime(serial))
+        return FloatToText(serial);
     bool hasTime = serial != std::trunc(serial);
     if (std::trunc(serial) == 0 && hasTime)
         return TimeToText(serial);

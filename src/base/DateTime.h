@@ -27,6 +27,9 @@ bool TryEncodeTime(int hour, int minute, int second, int millisecond, TDateTime&
 DateParts DecodeDate(TDateTime serial);
 TimeParts DecodeTime(TDateTime serial);
 
+// Whether a serial lies within 1 January 0001 and the end of 31 December 9999, the dates that exist.
+bool IsValidDateTime(TDateTime serial);
+
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(TDateTime serial);
 bool IsLeapYear(int year);
@@ -35,7 +38,8 @@ int DaysInMonth(int year, int month);
 // Now, today and the current time of day from the system clock in local time.
 TDateTime Now();
 
-// The short date, and the long time when the serial has one, in the system format settings.
+// The short date, and the long time when the serial has one, in the system format settings. A serial
+// outside the dates that exist is written as its number.
 std::string DateTimeToText(TDateTime serial);
 std::string DateToText(TDateTime serial);
 std::string TimeToText(TDateTime serial);

@@ -194,7 +194,7 @@ BinValue PropDataReader::ReadValue()
                 Bad("a collection item does not start with a list");
             while (!AtEnd() && data_[at_] != vaNull) {
                 std::string name = ShortText();
-                item.Properties.emplace_back(name, ReadValue());
+                item.Properties.push_back({ name, ReadValue() });
             }
             Take(1);
             v.Items.push_back(std::move(item));

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qbx {
@@ -38,6 +37,8 @@ enum TBinValueType : std::uint8_t {
     vaDouble = 21,
 };
 
+struct BinProperty;
+
 // One value read back: a scalar, bytes (binary and strings), or a list of values.
 struct BinValue
 {
@@ -48,7 +49,13 @@ struct BinValue
     std::vector<BinValue> Items; // lists and collections
     // A collection item: its order value (-1 when absent) and its properties as name and value.
     int CollectionOrder = -1;
-    std::vector<std::pair<std::string, BinValue>> Properties;
+    std::vector<BinProperty> Properties; // a vector may hold a type still incomplete here
+};
+
+struct BinProperty
+{
+    std::string Name;
+    BinValue Value;
 };
 
 class PropDataWriter

@@ -11,6 +11,8 @@
 #include "report/PaperSizes.h"
 #include "report/TqbxReport.h"
 
+#include <algorithm>
+
 namespace qbx {
 
 const ClassInfo& TqbxPage::StaticClassInfo()
@@ -62,10 +64,25 @@ TqbxReportPage::TqbxReportPage(TqbxComponent* parent)
 
 TqbxReportPage::~TqbxReportPage()
 {
-    // The subreport that prints this page must not keep pointing at it, even while a whole report
-    // is being cleared and references are not cleared one by one.
-    if (Subreport)
-        Subreport->ReferenceRemoved(this);
+    // No subreport may keep pointing at this page, even while a whole report is being cleared and
+    // references are not cleared one by one.
+    std::vector<TqbxComponent*> linked;
+    linked.swap(subreports_);
+    for (TqbxComponent* subreport : linked)
+        subreport->ReferenceRemoved(this);
+}
+
+void TqbxReportPage::LinkSubreport(TqbxComponent* subreport)
+{
+    UnlinkSubreport(subreport);
+    subreports_.push_back(subreport);
+    Subreport = subreport;
+}
+
+void TqbxReportPage::UnlinkSubreport(TqbxComponent* subreport)
+{
+    subreports_.erase(std::remove(subreports_.begin(), subreports_.end(), subreport), subreports_.end());
+    Subreport = subreports_.empty() ? nullptr : subreports_.back();
 }
 
 std::string TqbxReportPage::GetDescription() const
@@ -197,8 +214,7 @@ void TqbxReportPage::SetDataSetName(const std::string& name)
 void TqbxReportPage::ReferenceRemoved(TqbxComponent* removed)
 {
     dataSet_.Forget(removed);
-    if (Subreport == removed)
-        Subreport = nullptr;
+    UnlinkSubreport(removed);
 }
 
 const ClassInfo& TqbxReportPage::StaticClassInfo()

@@ -85,9 +85,14 @@ public:
     TWideStrings HGuides, VGuides;
     std::string OnAfterPrint, OnBeforePrint, OnManualBuild;
     TqbxComponent* Subreport = nullptr; // the subreport object that prints this page (not owned)
+    // A subreport object's Page now is, or no longer is, this page. The last one linked prints it; each
+    // is told when the page goes, so none is left pointing at it.
+    void LinkSubreport(TqbxComponent* subreport);
+    void UnlinkSubreport(TqbxComponent* subreport);
 
 private:
     DataSetBinding dataSet_;
+    std::vector<TqbxComponent*> subreports_; // every subreport whose Page is this page (not owned)
     TqbxPageOrientation orientation_ = poPortrait;
     long double paperWidth_ = 210, paperHeight_ = 297;
     int paperSize_ = 9;

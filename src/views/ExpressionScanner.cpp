@@ -44,7 +44,10 @@ ScannedExpression ScanExpression(
         }
         i += step;
     }
-    // No closing delimiter: everything after the opening one, less its last character.
+    // No closing delimiter: everything after the opening one, less its last character. An opening
+    // delimiter that ends the text starts no expression (the scan ends where it began).
+    if (exprStart >= text.size())
+        return result;
     result.Expression = std::string(text.substr(exprStart, text.size() > exprStart ? text.size() - exprStart - 1 : 0));
     result.End = text.size() - 1;
     result.Found = true;

@@ -304,8 +304,8 @@ long double TqbxDrawText::UnusedSpace() const
     if (lh <= 0)
         return 0;
     long double n = std::trunc(h / lh);
-    if (n == 0)
-        return 0;
+    if (n <= 0)
+        return 0; // not one whole line fits (the text rectangle may even lie below zero)
     long double rest = h - n * lh;
     return rest == 0 ? 0.0001L : rest;
 }
@@ -314,7 +314,9 @@ std::u16string TqbxDrawText::GetOutBoundsText(bool& paragraphBreak)
 {
     paragraphBreak = false;
     long double lh = LineHeight();
-    int n = lh > 0 ? static_cast<int>(std::min<long double>(std::trunc(Height() / lh), Lines.Count())) : 0;
+    // A text rectangle lower than one line, or of negative height, holds no line at all.
+    long double fits = lh > 0 ? std::clamp<long double>(std::trunc(Height() / lh), 0, Lines.Count()) : 0;
+    int n = static_cast<int>(fits);
     if (n >= Lines.Count())
         return {};
     paragraphBreak = n == 0 || (Lines.Objects(n - 1) & 2) == 0;

@@ -14,9 +14,10 @@
 namespace qbx {
 namespace {
 
+// What HideZeros hides: any value but text (numbers, Booleans, date-times) that equals 0.
 bool IsZero(const Variant& value)
 {
-    return value.IsNumeric() && value.AsFloat() == 0;
+    return (value.IsNumeric() || value.IsBoolean() || value.IsDate()) && value.AsFloat() == 0;
 }
 
 // The format written after " #" in an expression: a kind letter, then the format text. For numbers every

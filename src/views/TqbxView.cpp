@@ -86,8 +86,8 @@ TqbxSubreport::TqbxSubreport(TqbxComponent* parent)
 
 TqbxSubreport::~TqbxSubreport()
 {
-    if (page_ && page_->Subreport == this)
-        page_->Subreport = nullptr;
+    if (page_)
+        page_->UnlinkSubreport(this);
 }
 
 const ClassInfo& TqbxSubreport::StaticClassInfo()
@@ -112,11 +112,11 @@ std::string TqbxSubreport::GetDescription() const
 
 void TqbxSubreport::SetPage(TqbxReportPage* page)
 {
-    if (page_ && page_->Subreport == this)
-        page_->Subreport = nullptr;
+    if (page_)
+        page_->UnlinkSubreport(this);
     page_ = page;
     if (page_)
-        page_->Subreport = this;
+        page_->LinkSubreport(this);
 }
 
 void TqbxSubreport::ReferenceRemoved(TqbxComponent* removed)

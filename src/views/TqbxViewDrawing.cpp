@@ -55,7 +55,7 @@ void TqbxView::DrawBackground()
     }
     if (BrushStyle >= bsHorizontal && BrushStyle <= bsDiagCross) {
         BrushScope hatch(c, { Frame.Color(), BrushStyle }); // hatches take the frame's colour
-        c.FillRect({ FX, FY, FX1, FY1 });
+        c.FillRect({ FX, FY, FX1 + 1, FY1 + 1 }); // the hatch reaches the far edges, where the frame lies
     }
 }
 

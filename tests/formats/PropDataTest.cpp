@@ -88,8 +88,8 @@ TEST(PropData, ReadsEveryValueForm)
     ASSERT_EQ(values[11].Items.size(), 1u);
     EXPECT_EQ(values[11].Items[0].CollectionOrder, 1);
     ASSERT_EQ(values[11].Items[0].Properties.size(), 1u);
-    EXPECT_EQ(values[11].Items[0].Properties[0].first, "Name");
-    EXPECT_EQ(values[11].Items[0].Properties[0].second.Bytes, "q");
+    EXPECT_EQ(values[11].Items[0].Properties[0].Name, "Name");
+    EXPECT_EQ(values[11].Items[0].Properties[0].Value.Bytes, "q");
     EXPECT_EQ(r.AtEnd(), true);
 }
 

@@ -28,6 +28,8 @@ protected:
         report.Variables.Set("Zero", Variant(0));
         report.Variables.Set("ZeroFloat", Variant(0.0));
         report.Variables.Set("Day", Variant::FromDate(EncodeDate(2026, 3, 5)));
+        report.Variables.Set("No", Variant(false));
+        report.Variables.Set("Epoch", Variant::FromDate(0));
         auto* orders = new TqbxUserDataSet(&report);
         orders->SetUserName("Orders");
         orders->OnGetValue = [](const std::string&, Variant& value) { value = Variant(7); };
@@ -86,6 +88,7 @@ TEST_F(MemoTest, ExpandsExpressionsWithInlineFormats)
     EXPECT_EQ(Expanded(u"[Zero]|[ZeroFloat]|[Digit]"), "||0") << "a string holding 0 is no zero";
     EXPECT_EQ(Lines(*memo), (std::vector<std::u16string> { u"[Zero]|[ZeroFloat]|[Digit]" }))
         << "AfterPrint restores the template";
+    EXPECT_EQ(Expanded(u"[No]|[Epoch]|[Day #dd.mm.yyyy]"), "||5.03.2026") << "False and date 0 are zeros too";
 
     memo->Memo.SetText(u"[TotalPages] pages");
     memo->TotalPages = 4;
@@ -195,6 +198,28 @@ TEST_F(MemoTest, SplitsAtTheLastWholeLine)
     memo->InitPart();
     EXPECT_EQ(memo->DrawPart(), 10);
     EXPECT_EQ(memo->Memo.Count(), 0);
+
+    // Text rectangles more than a line below zero place nothing either, and keep all the text.
+    struct Row
+    {
+        const char* name;
+        long double height, gapY, frameWidth, shadowWidth;
+    };
+    for (const Row& row : { Row { "height 0 with GapY 10", 0, 10, 1, 4 }, Row { "negative height", -40, 1, 1, 4 },
+             Row { "frame wider than the memo", 30, 1, 60, 4 }, Row { "wide shadow", 30, 1, 1, 70 } }) {
+        SCOPED_TRACE(row.name);
+        memo->Memo.SetText(u"aaa\r\nbbb\r\nccc");
+        memo->SetHeight(row.height);
+        memo->GapY = row.gapY;
+        memo->Frame.SetWidth(row.frameWidth);
+        memo->Frame.Typ = ftLeft | ftRight | ftTop | ftBottom;
+        memo->Frame.DropShadow = true;
+        memo->Frame.ShadowWidth = row.shadowWidth;
+        memo->InitPart();
+        EXPECT_EQ(memo->DrawPart(), row.height);
+        EXPECT_EQ(memo->Memo.Count(), 0);
+        EXPECT_TRUE(memo->HasPartLeft());
+    }
 }
 
 TEST_F(MemoTest, FlowsTheRestIntoAnotherMemo)

@@ -29,8 +29,10 @@ TEST(ViewData, TagStrAndUrlExpandThroughTheReport)
     EXPECT_EQ(view->TagStr, "ID=[Customer]") << "AfterPrint restores the template text";
 
     view->TagStr = "plain text";
+    view->URL = "http://example.invalid/list?[";
     view->GetData();
     EXPECT_EQ(view->TagStr, "plain text");
+    EXPECT_EQ(view->URL, "http://example.invalid/list?[") << "a final [ opens no expression";
     view->TagStr = "[Missing]";
     try {
         view->GetData();

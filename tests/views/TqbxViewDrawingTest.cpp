@@ -149,6 +149,16 @@ TEST(ViewDrawing, HatchTakesTheFrameColourOverTheFill)
     EXPECT_GT(red, 0);
     EXPECT_GT(yellow, red) << "the cross hatch is drawn over the yellow fill";
     EXPECT_EQ(p.PixelColor(17, 17), kWhite);
+    // The hatch covers FX..FX1 and FY..FY1 inclusive, one pixel beyond the fill on each far edge.
+    int lastColumn = 0, lastRow = 0, beyond = 0;
+    for (int i = 0; i <= 16; ++i) {
+        lastColumn += p.PixelColor(16, i) == clRed;
+        lastRow += p.PixelColor(i, 16) == clRed;
+        beyond += (p.PixelColor(17, i) != kWhite) + (p.PixelColor(i, 17) != kWhite);
+    }
+    EXPECT_GT(lastColumn, 0);
+    EXPECT_GT(lastRow, 0);
+    EXPECT_EQ(beyond, 0);
 }
 
 TEST(ViewDrawing, NoFrameForZeroWidthOrNoColour)

@@ -34,6 +34,8 @@ TEST(ExpressionScanner, NestingQuotesAndMultiByteText)
         EXPECT_EQ(e.End, row.end);
     }
     EXPECT_FALSE(ScanExpression("no bracket", "[", "]", 0).Found);
+    EXPECT_FALSE(ScanExpression("ends with [", "[", "]", 10).Found) << "start = end: no expression there";
+    EXPECT_FALSE(ScanExpression("a<%", "<%", "%>", 1).Found);
 }
 
 TEST(ValueFormat, EachKind)
@@ -60,6 +62,9 @@ TEST(ValueFormat, EachKind)
         { "picture", Variant(1234.5), format(fkNumeric, "#,##0.00"), "1,234.50" },
         { "integer printf", Variant(41.6), format(fkNumeric, "%d pcs"), "42 pcs" },
         { "date picture", Variant::FromDate(EncodeDate(2009, 3, 8)), format(fkDateTime, "dd.mm.yyyy"), "08.03.2009" },
+        { "date past 31.12.9999", Variant::FromDate(2958466.5), format(fkDateTime, "dd.mm.yyyy"), "2958466.5" },
+        { "number far past any date", Variant(1e300), format(fkDateTime, "yyyy"), "1E300" },
+        { "last day there is", Variant::FromDate(2958465), format(fkDateTime, "dd.mm.yyyy"), "31.12.9999" },
         { "text", Variant(12.5), format(fkText, ""), "12.5" },
         { "null", Variant::Null(), format(fkNumeric, "%2.2f"), "" },
         { "failure gives the plain text", Variant("abc"), format(fkNumeric, "%2.2f"), "abc" },
