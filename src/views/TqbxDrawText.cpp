@@ -276,8 +276,9 @@ long double TqbxDrawText::LineHeight() const
 {
     if (Lines.Count() == 0 || !measure_)
         return 0;
-    measure_->Font = measureFont_;
-    return measure_->FontMetrics().Height / kUnit + LineSpacing;
+    // Lines are placed by the font's nominal pixel height, not by its ascent and descent, which vary
+    // between font files of one family: the same template gives the same pages with any of them.
+    return std::abs(measureFont_.Height) / kUnit + LineSpacing;
 }
 
 long double TqbxDrawText::TextHeight() const

@@ -62,9 +62,9 @@ void TqbxDrawText::DrawText(Canvas& canvas, int hAlign, int vAlign)
     }
     font.Escapement = Rotation * 10;
     canvas.Font = font;
-    int advance = RoundToInt(LineSpacing * ScaleY) + canvas.FontMetrics().Height;
-    measure_->Font = measureFont_;
-    long double h = measure_->FontMetrics().Height;
+    // Line advances use the nominal pixel heights of the target and the measuring font, as LineHeight does.
+    int advance = RoundToInt(LineSpacing * ScaleY) + std::abs(font.Height);
+    long double h = std::abs(measureFont_.Height);
     int ideal = canvas.IsPrinter()
         ? RoundToInt((LineSpacing * ScaleY * (600.0L / canvas.DpiY() / PrintScale) * n + h * n)
             / (600.0L / canvas.DpiY() / PrintScale))

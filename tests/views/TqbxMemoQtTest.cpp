@@ -2,6 +2,7 @@
 // rotation, and the same line breaks and widths on the screen at zoom 1 and on a 600 dpi printer.
 #include "platform/Pictures.h"
 #include "platform/qt/QtCanvas.h"
+#include "views/TqbxDrawText.h"
 #include "views/TqbxMemoView.h"
 
 #include <filesystem>
@@ -83,6 +84,24 @@ TEST(MemoOnQt, SameBreaksAndWidthsOnScreenAndPrinter)
         EXPECT_NEAR(printed[i].Width() / k, screen.Runs[i].Width(), 1.0L);
         EXPECT_NEAR((printed[i].At.Y - printed[0].At.Y) / k, screen.Runs[i].At.Y - screen.Runs[0].At.Y, 1.0L);
     }
+}
+
+TEST(MemoOnQt, LinesAreSpacedByTheNominalFontHeight)
+{
+    // Arial 10 measures with height -83 at 600 dpi: a line is 83 / 6.25 + LineSpacing 2 = 15.28 units,
+    // whatever ascent and descent the font file has.
+    TqbxMemoView memo;
+    Place(memo, 300, 100, u"one\r\ntwo\r\nthree");
+    memo.CalcHeight();
+    EXPECT_NEAR(static_cast<double>(GlobalDrawText().LineHeight()), 15.28, 1e-9);
+    EXPECT_NEAR(static_cast<double>(GlobalDrawText().TextHeight()), 45.84, 1e-9);
+
+    // On screen at zoom 1: advances of 2 + 13 pixels, and the block of three lines is round(45.84) = 46
+    // high, so one extra pixel goes to one of the first two advances.
+    TextRecordingCanvas screen(320, 120);
+    memo.Draw(screen, 1, 1, 0, 0);
+    ASSERT_EQ(screen.Runs.size(), 3u);
+    EXPECT_EQ(screen.Runs[2].At.Y - screen.Runs[0].At.Y, 31);
 }
 
 TEST(MemoOnQt, JustifiesWithExtraPixelsOnTheLeftmostSpaces)
