@@ -90,6 +90,10 @@ public:
     void LinkSubreport(TqbxComponent* subreport);
     void UnlinkSubreport(TqbxComponent* subreport);
 
+protected:
+    // The paper's code alone, its dimensions as they are (a page that adjusts the dimensions it was given).
+    void SetPaperSizeCode(int code) { paperSize_ = code; }
+
 private:
     DataSetBinding dataSet_;
     std::vector<TqbxComponent*> subreports_; // every subreport whose Page is this page (not owned)

@@ -76,6 +76,54 @@ const ClassInfo& TqbxDMPPage::StaticClassInfo()
     return info;
 }
 
+void TqbxDMPPage::SnapPaper(CellFit fit)
+{
+    auto cells = [fit](long double mm, long double cell) {
+        long double n = mm * qb01cm / cell;
+        return (fit == CellFit::Round ? RoundHalfEven(n) : std::trunc(n)) * cell / qb01cm;
+    };
+    int code = PaperSize();
+    TqbxReportPage::SetPaperWidth(cells(PaperWidth(), qb1CharX));
+    TqbxReportPage::SetPaperHeight(cells(PaperHeight(), qb1CharY));
+    SetPaperSizeCode(code); // snapping keeps the paper's name
+}
+
+void TqbxDMPPage::SetPaperWidth(long double mm)
+{
+    TqbxReportPage::SetPaperWidth(mm);
+    if (!settingDefaults_)
+        SnapPaper(CellFit::Round);
+}
+
+void TqbxDMPPage::SetPaperHeight(long double mm)
+{
+    TqbxReportPage::SetPaperHeight(mm);
+    if (!settingDefaults_)
+        SnapPaper(CellFit::Round);
+}
+
+void TqbxDMPPage::SetPaperSize(int code)
+{
+    TqbxReportPage::SetPaperSize(code);
+    if (!settingDefaults_)
+        SnapPaper(CellFit::Round);
+}
+
+void TqbxDMPPage::SetDefaults()
+{
+    settingDefaults_ = true;
+    try {
+        TqbxReportPage::SetDefaults();
+    } catch (...) {
+        settingDefaults_ = false;
+        throw;
+    }
+    settingDefaults_ = false;
+    LeftMargin = RightMargin = qb1CharX / qb01cm;
+    TopMargin = BottomMargin = qb1CharY / qb01cm;
+    SnapPaper(CellFit::Trunc);
+}
+
 void TqbxDMPPage::SetFontStyle(TqbxDMPFontStyles styles)
 {
     fontStyle_ = styles;

@@ -36,9 +36,19 @@ public:
     TqbxDMPFontStyles FontStyle() const { return fontStyle_; }
     // Applies the page font, then lets every object that follows its parent's font take it again.
     void SetFontStyle(TqbxDMPFontStyles styles);
+    // The paper holds whole character cells: a size set is rounded to whole columns and lines, and the
+    // defaults keep the whole cells that fit, with margins of one cell.
+    void SetPaperWidth(long double mm) override;
+    void SetPaperHeight(long double mm) override;
+    void SetPaperSize(int code) override;
+    void SetDefaults() override;
 
 private:
+    enum class CellFit { Round, Trunc };
+    void SnapPaper(CellFit fit);
+
     TqbxDMPFontStyles fontStyle_ = 0;
+    bool settingDefaults_ = false; // the base's defaults set A4 unsnapped; SetDefaults snaps it after
 };
 
 // Shared by the dot-matrix memo and line: printer styles that follow the page until set.

@@ -40,6 +40,33 @@ TEST(TqbxDMPViews, GeometrySnapsToTheCharacterGrid)
     EXPECT_DOUBLE_EQ(static_cast<double>(command.Width()), 3) << "a command's size does not snap";
 }
 
+TEST(TqbxDMPViews, PaperHoldsWholeCharacterCells)
+{
+    constexpr double m = 3.77953; // page units per millimetre
+    TqbxDMPPage page;
+    page.SetDefaults();
+    EXPECT_NEAR(static_cast<double>(page.PaperWidth()), 82 * 9.6 / m, 1e-8) << "82 whole columns of A4: 208.28 mm";
+    EXPECT_NEAR(static_cast<double>(page.PaperHeight()), 66 * 17 / m, 1e-8) << "66 whole lines";
+    EXPECT_DOUBLE_EQ(static_cast<double>(page.LeftMargin), 9.6 / m);
+    EXPECT_DOUBLE_EQ(static_cast<double>(page.RightMargin), 9.6 / m);
+    EXPECT_DOUBLE_EQ(static_cast<double>(page.TopMargin), 17 / m);
+    EXPECT_DOUBLE_EQ(static_cast<double>(page.BottomMargin), 17 / m);
+    EXPECT_EQ(page.PaperSize(), 9);
+
+    page.SetPaperSize(9); // setting rounds: 82.68 columns become 83, 66.03 lines 66
+    EXPECT_NEAR(static_cast<double>(page.PaperWidth()), 83 * 9.6 / m, 1e-8);
+    EXPECT_NEAR(static_cast<double>(page.PaperHeight()), 66 * 17 / m, 1e-8);
+    EXPECT_EQ(page.PaperSize(), 9) << "the paper keeps its name";
+    page.SetPaperWidth(100);
+    EXPECT_NEAR(static_cast<double>(page.PaperWidth()), 39 * 9.6 / m, 1e-8); // 39.37 columns
+    page.SetPaperHeight(100);
+    EXPECT_NEAR(static_cast<double>(page.PaperHeight()), 22 * 17 / m, 1e-8); // 22.23 lines
+
+    TqbxReportPage plain;
+    plain.SetDefaults();
+    EXPECT_EQ(plain.PaperWidth(), 210) << "ordinary pages do not snap";
+}
+
 TEST(TqbxDMPViews, PrinterStylesChooseTheFont)
 {
     TqbxReport report;
