@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -67,7 +68,7 @@ public:
     {
         using V = std::decay_t<std::invoke_result_t<Getter, const T&>>;
         Flush();
-        pending_ = PropInfo {};
+        pending_ = std::make_unique<PropInfo>();
         pending_->Name = name;
         pending_->Kind = kind;
         pending_->TypeName = typeName;
@@ -127,7 +128,7 @@ public:
     template <class Accessor> ClassBuilder& Object(const char* name, const char* typeName, Accessor nested)
     {
         Flush();
-        pending_ = PropInfo {};
+        pending_ = std::make_unique<PropInfo>();
         pending_->Name = name;
         pending_->Kind = TPropKind::Object;
         pending_->TypeName = typeName;
@@ -208,7 +209,9 @@ private:
     }
 
     ClassInfo& info_;
-    std::optional<PropInfo> pending_;
+    // On the heap rather than in a std::optional: GCC 12 takes the optional's std::function members
+    // for uninitialized when they are moved out in Flush.
+    std::unique_ptr<PropInfo> pending_;
 };
 
 } // namespace qbx
