@@ -99,6 +99,9 @@ public:
     virtual void SaveClip() = 0;
     virtual void IntersectClip(const TRect& rect) = 0;
     virtual void RestoreClip() = 0;
+    // Whether any part of the rectangle can show: inside the device and the clip region. A canvas
+    // that records (a metafile) answers true.
+    virtual bool RectVisible(const TRect&) const { return true; }
 
     // Pictures drawn stretched into the rectangle (printers smooth the stretch, screens do not).
     virtual void DrawImage(const TRect& dest, const RasterImage& image) = 0;

@@ -45,7 +45,9 @@ public:
     virtual void SetName(const std::string& name);
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
-    std::string BaseName() const { return BaseNameOf(ClassName()); }
+    // The stem of generated names; on a prepared pages' source copy, the text that rebuilds its objects.
+    std::string BaseName() const { return baseName_.empty() ? BaseNameOf(ClassName()) : baseName_; }
+    void SetBaseName(std::string value) { baseName_ = std::move(value); }
     void CreateUniqueName();
 
     // The tree. Objects are the direct children in order; AllObjects every descendant in pre-order.
@@ -185,6 +187,7 @@ private:
     TqbxComponent* sourceBand_ = nullptr;
     std::string name_;
     std::string aliasName_;
+    std::string baseName_; // empty: derived from the class name
     std::string description_;
     TqbxFont font_;
     long double left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -2,6 +2,7 @@
 #include "report/TqbxReport.h"
 
 #include "base/Unicode.h"
+#include "engine/TqbxPreviewPages.h"
 #include "formats/TqbxResources.h"
 #include "formats/TqbxXMLSerializer.h"
 #include "platform/Ui.h"
@@ -61,6 +62,7 @@ TqbxReport::TqbxReport()
 
 TqbxReport::~TqbxReport()
 {
+    previewPages_.reset(); // its source copies point at template objects: it goes first
     preview_ = nullptr;
     clearing_ = true;
     TqbxComponent::Clear();
@@ -105,6 +107,9 @@ void TqbxReport::RemovedNotification(TqbxComponent* object)
 {
     dataSet_.Forget(object);
     DataSets.Forget(object);
+    // A prepared pages' source copy must not keep pointing at the template object it was copied from.
+    if (TqbxComponent* copy = object->SourceComponent(); copy && copy->SourceComponent() == object)
+        copy->SetSourceComponent(nullptr);
     if (ActiveSerializer)
         ActiveSerializer->Forget(*object);
     if (clearing_)

@@ -24,6 +24,7 @@ class TqbxXMLSerializer;
 class Timer;
 class ProgressWindow;
 class TqbxDrawText;
+class TqbxPreviewPages;
 
 // The run's counters behind the system variables Date, Time, Page, Page#, TotalPages, TotalPages#,
 // Line and Line#.
@@ -113,6 +114,9 @@ public:
     std::function<void(TqbxReport&, TqbxProgressType, int)> OnProgressStart, OnProgress, OnProgressStop;
     std::function<void(TqbxReport&)> OnBeginDoc, OnEndDoc, OnPreview;
     std::function<void(const std::string& name, Variant& value)> OnGetValue; // asked for names it may know
+    // The mouse over a view of a prepared page, and a click on one (which may modify the view).
+    std::function<void(TqbxComponent& view)> OnMouseOverObject;
+    std::function<void(TqbxComponent& view, bool& modified)> OnClickObject;
 
     // Resets the report to an empty template.
     void Clear() override;
@@ -158,6 +162,8 @@ public:
     TqbxRunCounters RunCounters;
     // The text engine of this report's memos, created on first use.
     TqbxDrawText& DrawText();
+    // The prepared pages of the last run (or of a loaded prepared report), created on first use.
+    TqbxPreviewPages& PreviewPages();
     std::vector<std::string> DrillDownList;
     std::string FileName;
     std::string CurrentObjectName;
@@ -191,6 +197,7 @@ private:
     std::unique_ptr<ProgressWindow> progressWindow_;
     bool clearing_ = false;
     std::unique_ptr<TqbxDrawText> drawText_;
+    std::unique_ptr<TqbxPreviewPages> previewPages_;
     Variant scriptValue_ = Variant::Null(); // the report script's variable Value
     std::vector<std::string> resolving_; // the variables being evaluated, innermost last
     std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it

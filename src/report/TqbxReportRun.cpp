@@ -2,6 +2,7 @@
 #include "base/Exceptions.h"
 #include "base/Patterns.h"
 #include "base/Unicode.h"
+#include "engine/TqbxPreviewPages.h"
 #include "formats/TqbxResources.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
@@ -22,6 +23,13 @@ std::string Res(const char* key)
 }
 
 } // namespace
+
+TqbxPreviewPages& TqbxReport::PreviewPages()
+{
+    if (!previewPages_)
+        previewPages_ = std::make_unique<TqbxPreviewPages>(*this);
+    return *previewPages_;
+}
 
 bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
 {

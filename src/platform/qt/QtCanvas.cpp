@@ -344,6 +344,15 @@ void QtCanvas::SaveClip()
     savedClips_.push_back(clip_);
 }
 
+bool QtCanvas::RectVisible(const TRect& rect) const
+{
+    QRect r = ToQRect(rect);
+    QPaintDevice* device = painter_.device();
+    if (device && !r.intersects(QRect(0, 0, device->width(), device->height())))
+        return false;
+    return !clip_ || clip_->intersects(r);
+}
+
 void QtCanvas::IntersectClip(const TRect& rect)
 {
     QRegion region(ToQRect(rect));

@@ -23,6 +23,7 @@ public:
     QtCanvas(int width, int height, int dpi = 96);
     // Draws on a device the caller owns and keeps alive while this canvas exists (QPrinter, QPdfWriter).
     QtCanvas(QPaintDevice& device, int dpi, bool printer);
+    bool RectVisible(const TRect& rect) const override;
     ~QtCanvas() override;
 
     void FillRect(const TRect& rect) override;
