@@ -27,7 +27,7 @@ const std::array<CommandRule, 6>& Rules()
         { "export", ".qb3 .qp3", true, ".pdf .png .svg", { "-o", "--dpi", "--pages", "--data", "--var" } },
         { "print", ".qb3 .qp3", false, "", { "--printer", "--pages", "--copies", "--data", "--var" } },
         { "preview", ".qb3 .qp3", false, "", { "--data", "--var" } },
-        { "info", ".qb3 .qp3", false, "", { "--data", "--var" } },
+        { "info", ".qb3 .qp3", false, "", { "--data", "--var", "--json" } },
         { "check", ".qb3", false, ".qb3", { "-o" } },
     } };
     return rules;
@@ -141,6 +141,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args)
         if (a.size() > 1 && a[0] == '-') {
             if (rule->Flags.count(a) == 0)
                 return Failure("qbx " + o.Command + " has no option " + a);
+            if (a == "--json") {
+                o.Json = true; // the one option without a value
+                continue;
+            }
             if (i + 1 >= args.size())
                 return Failure("option " + a + " needs a value");
             if (std::string error = ApplyOption(a, args[++i], o); !error.empty())
@@ -167,7 +171,8 @@ std::string UsageText()
            "          [--dpi N] [--pages RANGE]           PNG writes OUT.png for one page, else OUT-1.png ...\n"
            "  print   INPUT [--printer NAME] [--pages RANGE] [--copies N]\n"
            "  preview INPUT                               the preview window\n"
-           "  info    INPUT                               page count, page sizes, outline, errors, as text\n"
+           "  info    INPUT [--json]                      pages and paper sizes, outline and anchors (.qp3),\n"
+           "                                              pages, bands and data sets (.qb3), errors\n"
            "  check   TEMPLATE.qb3 [-o OUT.qb3]           load a template, list its errors, save it back\n"
            "\n"
            "common options:\n"

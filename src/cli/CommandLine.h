@@ -20,6 +20,7 @@ struct Options
     int Copies = 1;
     std::vector<std::pair<std::string, std::string>> Data; // user name -> CSV file
     std::vector<std::pair<std::string, std::string>> Variables; // name -> value
+    bool Json = false; // info: JSON instead of text
 };
 
 struct ParseResult

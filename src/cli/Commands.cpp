@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "base/Exceptions.h"
+#include "cli/InfoCommand.h"
 #include "report/TqbxReport.h"
 
 #include <fstream>
@@ -18,7 +19,7 @@ bool Readable(const std::string& fileName)
 // What each command still waits for, in the user's terms.
 const char* MissingPiece(const std::string& command)
 {
-    if (command == "info" || command == "prepare")
+    if (command == "prepare")
         return "preparing reports";
     if (command == "export")
         return "exporting prepared pages";
@@ -46,7 +47,7 @@ int RunCheck(const Options& options, std::ostream& err)
 
 } // namespace
 
-int RunCommand(const Options& options, std::ostream& err)
+int RunCommand(const Options& options, std::ostream& out, std::ostream& err)
 {
     if (!Readable(options.Input)) {
         err << "qbx " << options.Command << ": cannot read " << options.Input << "\n";
@@ -60,6 +61,8 @@ int RunCommand(const Options& options, std::ostream& err)
     }
     if (options.Command == "check")
         return RunCheck(options, err);
+    if (options.Command == "info")
+        return RunInfo(options, out, err);
     err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command) << " is not built)\n";
     return exitUsage;
 }

@@ -7,7 +7,8 @@
 
 namespace qbx::cli {
 
-// Checks the files the command reads, then runs it; messages go to `err`. Returns the exit code.
-int RunCommand(const Options& options, std::ostream& err);
+// Checks the files the command reads, then runs it; results go to `out`, messages to `err`. Returns
+// the exit code.
+int RunCommand(const Options& options, std::ostream& out, std::ostream& err);
 
 } // namespace qbx::cli

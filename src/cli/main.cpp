@@ -38,5 +38,5 @@ int main(int argc, char** argv)
     std::unique_ptr<QApplication> app = qbx::CreateApplication(argc, argv);
     qbx::QtPlatform platform;
     qbx::RegisterStandardClasses();
-    return RunCommand(parsed.Parsed, std::cerr);
+    return RunCommand(parsed.Parsed, std::cout, std::cerr);
 }

@@ -137,6 +137,10 @@ void TqbxPreviewPages::LoadFromStream(std::unique_ptr<std::istream> in, bool all
     Clear();
     try {
         document_.LoadFromStream(std::move(in), allowPartialLoading);
+        if (!document_.Complete())
+            throw TqbxInvalidXMLException("the file ends inside an element");
+        if (!SameText(root().Name, "preparedreport"))
+            throw TqbxInvalidXMLException("the document is no prepared report");
         RebuildFromDocument();
     } catch (...) {
         Clear(); // nothing half-read stays visible

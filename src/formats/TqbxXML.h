@@ -90,6 +90,8 @@ public:
     // When false, ld="0" is an attribute like any other (the script engine's documents).
     bool DeferredMarkers = true;
     std::int64_t Position() const { return position_; }
+    // The stream ended while an element was still open (what was read is kept).
+    bool Truncated() const { return truncated_; }
 
 private:
     bool NextByte(char& c);
@@ -101,6 +103,7 @@ private:
     std::int64_t tagStart_ = 0;
     std::string lastTagName_;
     int depth_ = 0;
+    bool truncated_ = false;
 };
 
 // Writes items as lines into a buffer flushed to the stream in blocks of about 4096 bytes.
@@ -143,6 +146,8 @@ public:
     void UnloadItem(TqbxXMLItem& item);
     void Clear();
     const std::string& TempFileName() const { return tempName_; }
+    // The last read reached the end of every element it opened (a cut file does not).
+    bool Complete() const { return complete_; }
 
 private:
     void DeleteTempFile();
@@ -151,6 +156,7 @@ private:
     std::unique_ptr<std::istream> source_;
     std::unique_ptr<std::fstream> temp_;
     std::string tempName_;
+    bool complete_ = true;
 };
 
 // Reads an unloaded item back from its source stream (shared by the document and the writer).

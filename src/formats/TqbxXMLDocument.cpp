@@ -113,6 +113,7 @@ void TqbxXMLDocument::LoadFromStream(std::istream& in)
     TqbxXMLReader reader(in);
     reader.ReadHeader();
     reader.ReadItem(*root_, false);
+    complete_ = !reader.Truncated();
 }
 
 void TqbxXMLDocument::LoadFromStream(std::unique_ptr<std::istream> in, bool allowPartialLoading)
@@ -125,6 +126,7 @@ void TqbxXMLDocument::LoadFromStream(std::unique_ptr<std::istream> in, bool allo
     TqbxXMLReader reader(stream);
     reader.ReadHeader();
     reader.ReadItem(*root_, allowPartialLoading);
+    complete_ = !reader.Truncated();
 }
 
 void TqbxXMLDocument::SaveToStream(std::ostream& out)

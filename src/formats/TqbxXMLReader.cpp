@@ -90,8 +90,10 @@ bool TqbxXMLReader::ReadItem(TqbxXMLItem& item, bool allowPartial)
     ReadTag(item.Name, item.Text);
     std::int64_t start = tagStart_;
     lastTagName_ = item.Name;
-    if (item.Name.empty() || item.Name.front() == '/')
+    if (item.Name.empty() || item.Name.front() == '/') {
+        truncated_ = truncated_ || (item.Name.empty() && depth_ > 0);
         return true;
+    }
     bool hasChildren = true;
     if (item.Name.back() == '/') {
         item.Name.pop_back();

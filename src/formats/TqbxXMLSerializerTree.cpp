@@ -139,6 +139,8 @@ void TqbxXMLSerializer::ReadRootComponent(TqbxComponent& component, std::istream
         throw;
     }
     ReadRootComponent(component, doc.Root());
+    if (!doc.Complete())
+        throw TqbxInvalidXMLException("the file ends inside an element"); // a cut file is no success
 }
 
 std::string TqbxXMLSerializer::ComponentToText(const TqbxComponent& component)

@@ -49,6 +49,8 @@ TEST(CommandLine, ParsesEveryCommandShape)
         { "two inputs", { "info", "a.qb3", "b.qb3" }, ParseResult::Fail,
             "qbx info takes one input file; 'b.qb3' is one too many" },
         { "check", { "check", "a.qb3", "-o", "b.qb3" }, ParseResult::Run, "" },
+        { "info as JSON", { "info", "--json", "a.qp3" }, ParseResult::Run, "" },
+        { "JSON elsewhere", { "check", "a.qb3", "--json" }, ParseResult::Fail, "qbx check has no option --json" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -85,11 +87,42 @@ TEST(CommandLine, ProgramListsItsCommandsAndRefusesWhatIsNotBuilt)
         EXPECT_NE(out.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(RunQbx("export missing.qp3 -o x.pdf", out), 2);
     EXPECT_NE(out.find("cannot read missing.qp3"), std::string::npos) << out;
-    EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/empty.qb3", out), 2);
+    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/empty.qb3 -o " QBX_TEST_OUTPUT "/empty.qp3", out), 2);
     EXPECT_NE(out.find("not available yet"), std::string::npos) << out;
     EXPECT_EQ(RunQbx("frobnicate", out), 2);
     EXPECT_EQ(out.find("XDG_RUNTIME_DIR"), std::string::npos) << "no warnings from the toolkit";
     EXPECT_NE(out.find("unknown command 'frobnicate'"), std::string::npos) << out;
+}
+
+TEST(CommandLine, InfoDescribesPreparedReportsAndTemplates)
+{
+    std::string out;
+    EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/prepared/small.qp3", out), 0) << out;
+    EXPECT_EQ(out,
+        "prepared report: 2 pages\n"
+        "page 1: 297 x 210 mm, landscape\n"
+        "page 2: 297 x 210 mm, landscape\n"
+        "outline:\n"
+        "  Chapter 1  (page 1)\n"
+        "    Section 1.1  (page 2)\n"
+        "anchors:\n"
+        "  Totals  (page 2, top 40)\n"
+        "errors: 0\n");
+    EXPECT_EQ(RunQbx("info --json " QBX_TEST_DATA "/prepared/small.qp3", out), 0) << out;
+    EXPECT_NE(out.find("\"outline\":[{\"text\":\"Chapter 1\",\"page\":1,\"top\":0,\"children\":[{\"text\":"
+                       "\"Section 1.1\",\"page\":2,\"top\":10,\"children\":[]}]}]"),
+        std::string::npos)
+        << out;
+
+    EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/templates/collections.qb3 --json", out), 0) << out;
+    EXPECT_EQ(out.rfind("{\"kind\":\"template\",", 0), 0u) << out;
+    EXPECT_EQ(RunQbx("info " QBX_TEST_DATA "/malformed/unknown-class.qb3", out), 1);
+    EXPECT_NE(out.find("errors: 1\n  Cannot find class"), std::string::npos) << out;
+    std::string cut = std::string(QBX_TEST_OUTPUT) + "/cut.qp3";
+    std::ofstream(cut) << "<?xml version=\"1.0\"?><preparedreport><previewpages><page0>";
+    EXPECT_EQ(RunQbx("info " + cut, out), 2);
+    EXPECT_NE(out.find("qbx info: Cannot load the prepared report " + cut + ": Invalid file format"), std::string::npos)
+        << out;
 }
 
 TEST(CommandLine, CheckListsTheErrorsAndSavesTheTemplateBack)

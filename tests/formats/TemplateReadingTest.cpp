@@ -178,6 +178,13 @@ TEST_F(TemplateReadingTest, AnEmptyOrHeaderlessFileIsOnlyAnInvalidFormat)
         r.LoadFromStream(in);
         EXPECT_EQ(r.Errors.Items(), (std::vector<std::string> { "Invalid file format" }));
     }
+    // A file cut between two elements keeps what it holds and says it was cut.
+    std::istringstream in("<?xml version=\"1.0\"?><TqbxReport><TqbxReportPage Name=\"Page1\">");
+    TqbxReport cut;
+    cut.LoadFromStream(in);
+    EXPECT_EQ(
+        cut.Errors.Items(), (std::vector<std::string> { "Invalid file format: the file ends inside an element" }));
+    EXPECT_NE(cut.FindObject("Page1"), nullptr);
 }
 
 } // namespace
