@@ -8,11 +8,6 @@
 
 namespace qbx {
 
-bool Differ(long double a, long double b, long double tolerance)
-{
-    return std::fabs(a - b) > tolerance;
-}
-
 std::int64_t RoundHalfEven(long double value)
 {
     if (!std::isfinite(value) || std::fabs(value) > static_cast<long double>(std::numeric_limits<std::int64_t>::max()))

@@ -22,6 +22,10 @@ std::int64_t Trunc(long double value);
 
 // Whether two measurements differ by more than `tolerance`, so that rounding noise is not taken for a
 // change: stored properties compare to a millionth, difference texts to a ten-thousandth.
-bool Differ(long double a, long double b, long double tolerance);
+inline bool Differ(long double a, long double b, long double tolerance)
+{
+    long double d = a - b;
+    return (d < 0 ? -d : d) > tolerance;
+}
 
 } // namespace qbx
