@@ -354,6 +354,11 @@ TqbxObjectOverResult TqbxPreviewPages::ObjectOver(
             result.OpenURL = url;
         }
         bool modified = false;
+        if (!view->OnPreviewClick().empty()) {
+            Report.Errors.Add("Script handlers are not available yet: " + view->Name() + ".OnPreviewClick ("
+                + view->OnPreviewClick() + ") needs the script engine");
+            Report.ShowErrors();
+        }
         if (Report.OnClickObject)
             Report.OnClickObject(*view, modified);
         if (modified) {

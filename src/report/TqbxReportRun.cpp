@@ -59,8 +59,10 @@ bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
     return true;
 }
 
-bool TqbxReport::PrepareReport(bool)
+bool TqbxReport::PrepareReport(bool clearLastReport)
 {
+    if (clearLastReport)
+        PreviewPages().Clear();
     Errors.Clear();
     Terminated = false;
     for (int i = 0; i < DataSets.Count(); ++i)

@@ -304,6 +304,52 @@ TEST_F(StoreTest, PageEditsAndSizes)
     EXPECT_NEAR(static_cast<double>(store.SourcePages()[0]->PaperWidth()), 500 / 3.77953, 1e-6);
 }
 
+TEST_F(StoreTest, TheMouseFollowsLinksAnchorsAndDrillDowns)
+{
+    auto* header = new TqbxGroupHeader(page);
+    header->SetName("GroupHeader1");
+    header->SetBounds(0, 0, 700, 20);
+    header->DrillDown = true;
+    store.AddSourcePage(*page);
+    store.AddPage(*page);
+    store.AddAnchor("Totals", 40);
+    header->SetTop(100);
+    header->DrillDownNumber = 7; // the engine numbers the groups; the stored Tag carries it
+    store.AddObject(*header);
+    struct Row
+    {
+        const char* url;
+        int showPage, showTop;
+        const char* openURL;
+    };
+    const Row rows[] = { { "#totals", 1, 40, "" }, { "@2", 2, 0, "" }, { "https://example.invalid/", 0, 0,
+                                                                              "https://example.invalid/" } };
+    int overs = 0;
+    report.OnMouseOverObject = [&](TqbxComponent&) { ++overs; };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.url);
+        memo->URL = row.url;
+        band->SetTop(0);
+        store.ClearFirstPass(); // keeps nothing of the page: add it again with this URL
+        store.AddPage(*page);
+        store.AddObject(*band);
+        store.AddObject(*header);
+        TqbxObjectOverResult over = store.ObjectOver(0, 50, 5, false, 1, 0, 0);
+        EXPECT_EQ(over.Cursor, crHandPoint);
+        TqbxObjectOverResult click = store.ObjectOver(0, 50, 5, true, 1, 0, 0);
+        EXPECT_EQ(click.ShowPage, row.showPage);
+        EXPECT_EQ(click.ShowTop, row.showTop);
+        EXPECT_EQ(click.OpenURL, row.openURL);
+    }
+    EXPECT_EQ(overs, 3);
+    TqbxObjectOverResult drill = store.ObjectOver(0, 50, 105, true, 1, 0, 0);
+    EXPECT_TRUE(drill.Rebuild);
+    EXPECT_EQ(report.DrillDownList, (std::vector<std::string> { "GroupHeader1.7" }));
+    store.ObjectOver(0, 50, 105, true, 1, 0, 0);
+    EXPECT_TRUE(report.DrillDownList.empty()) << "a second click collapses the group again";
+    EXPECT_EQ(store.ObjectOver(0, 5, 500, true, 1, 0, 0).Cursor, 0) << "nothing there";
+}
+
 TEST_F(StoreTest, PicturesGoToTheCacheOnceAndComeBackByIndex)
 {
     auto* picture = new TqbxPictureView(band);
