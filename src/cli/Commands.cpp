@@ -3,10 +3,13 @@
 
 #include "base/Exceptions.h"
 #include "cli/InfoCommand.h"
+#include "engine/TqbxPreviewPages.h"
 #include "report/TqbxReport.h"
 
+#include <csignal>
 #include <fstream>
 #include <ostream>
+#include <unistd.h>
 
 namespace qbx::cli {
 namespace {
@@ -19,13 +22,60 @@ bool Readable(const std::string& fileName)
 // What each command still waits for, in the user's terms.
 const char* MissingPiece(const std::string& command)
 {
-    if (command == "prepare")
-        return "preparing reports";
     if (command == "export")
         return "exporting prepared pages";
     if (command == "print")
         return "printing";
     return "the preview window";
+}
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    interrupted = 1;
+}
+
+// Runs a template and saves the prepared report. Ctrl-C stops the run between pages through
+// Terminated; then, as on any failure, no file is written.
+int RunPrepare(const Options& options, std::ostream& err)
+{
+    if (!options.Data.empty()) {
+        err << "qbx prepare: --data is not available yet (reading CSV data is not built)\n";
+        return exitUsage;
+    }
+    TqbxReport report;
+    report.LoadFromFile(options.Input, true);
+    if (!report.Errors.Empty())
+        return exitReportErrors; // the headless message box has printed them
+    for (const auto& [name, value] : options.Variables)
+        report.Variables.Set(name, Variant(value));
+    bool terminal = ::isatty(STDERR_FILENO) != 0;
+    report.OnProgress = [&](TqbxReport& r, TqbxProgressType type, int page) {
+        if (interrupted)
+            r.Terminated = true;
+        if (terminal && type == ptRunning)
+            err << "\rqbx prepare: page " << page << std::flush;
+    };
+    interrupted = 0;
+    auto previous = std::signal(SIGINT, OnInterrupt);
+    bool ok = report.PrepareReport(true);
+    std::signal(SIGINT, previous);
+    if (terminal)
+        err << "\r\033[K" << std::flush;
+    if (interrupted) {
+        err << "qbx prepare: interrupted; " << options.Output << " was not written\n";
+        return exitUsage;
+    }
+    if (!ok)
+        return exitReportErrors;
+    try {
+        report.PreviewPages().SaveToFile(options.Output);
+    } catch (const Exception& e) {
+        err << "qbx prepare: " << e.what() << "\n";
+        return exitUsage;
+    }
+    return exitSuccess;
 }
 
 // Loads a template, lets its collected errors reach the terminal, and saves it back when asked.
@@ -63,6 +113,8 @@ int RunCommand(const Options& options, std::ostream& out, std::ostream& err)
         return RunCheck(options, err);
     if (options.Command == "info")
         return RunInfo(options, out, err);
+    if (options.Command == "prepare")
+        return RunPrepare(options, err);
     err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command) << " is not built)\n";
     return exitUsage;
 }

@@ -2,6 +2,7 @@
 #include "report/TqbxReport.h"
 
 #include "base/Unicode.h"
+#include "engine/TqbxEngine.h"
 #include "engine/TqbxPreviewPages.h"
 #include "formats/TqbxResources.h"
 #include "formats/TqbxXMLSerializer.h"
@@ -62,6 +63,7 @@ TqbxReport::TqbxReport()
 
 TqbxReport::~TqbxReport()
 {
+    engine_.reset();
     previewPages_.reset(); // its source copies point at template objects: it goes first
     preview_ = nullptr;
     clearing_ = true;

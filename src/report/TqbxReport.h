@@ -25,6 +25,7 @@ class Timer;
 class ProgressWindow;
 class TqbxDrawText;
 class TqbxPreviewPages;
+class TqbxEngine;
 
 // The run's counters behind the system variables Date, Time, Page, Page#, TotalPages, TotalPages#,
 // Line and Line#.
@@ -164,6 +165,8 @@ public:
     TqbxDrawText& DrawText();
     // The prepared pages of the last run (or of a loaded prepared report), created on first use.
     TqbxPreviewPages& PreviewPages();
+    // The band engine, created on first use.
+    TqbxEngine& Engine();
     std::vector<std::string> DrillDownList;
     std::string FileName;
     std::string CurrentObjectName;
@@ -198,6 +201,7 @@ private:
     bool clearing_ = false;
     std::unique_ptr<TqbxDrawText> drawText_;
     std::unique_ptr<TqbxPreviewPages> previewPages_;
+    std::unique_ptr<TqbxEngine> engine_;
     Variant scriptValue_ = Variant::Null(); // the report script's variable Value
     std::vector<std::string> resolving_; // the variables being evaluated, innermost last
     std::string loadingFrom_; // the file LoadFromFile is reading, for parent templates beside it

@@ -2,6 +2,7 @@
 #include "base/Exceptions.h"
 #include "base/Patterns.h"
 #include "base/Unicode.h"
+#include "engine/TqbxEngine.h"
 #include "engine/TqbxPreviewPages.h"
 #include "formats/TqbxResources.h"
 #include "platform/Files.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <sstream>
 
 namespace qbx {
 namespace {
@@ -59,6 +61,27 @@ bool TqbxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
     return true;
 }
 
+TqbxEngine& TqbxReport::Engine()
+{
+    if (!engine_)
+        engine_ = std::make_unique<TqbxEngine>(*this);
+    return *engine_;
+}
+
+namespace {
+
+// Whether the report script does anything: a script of only "begin end." (or nothing) has no statements.
+bool ScriptHasStatements(const std::string& text)
+{
+    std::string compact;
+    for (char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return !compact.empty() && compact != "beginend.";
+}
+
+} // namespace
+
 bool TqbxReport::PrepareReport(bool clearLastReport)
 {
     if (clearLastReport)
@@ -72,9 +95,44 @@ bool TqbxReport::PrepareReport(bool clearLastReport)
         ShowErrors();
         return false;
     }
-    Errors.Add("Preparing reports is not available yet: the band engine is not built");
-    ShowErrors();
-    return false;
+    // Whatever the run changes in the template is undone by reading this copy back afterwards.
+    std::string password = ReportOptions.Password;
+    ReportOptions.Password.clear();
+    std::stringstream snapshot;
+    SaveToStream(snapshot, true, false);
+    bool result = false;
+    try {
+        if (OnBeginDoc)
+            OnBeginDoc(*this);
+        if (ScriptHasStatements(ScriptTextValue()))
+            throw ENotAvailable("The report script is not available yet: the script engine is not built");
+        result = Engine().Run();
+        if (result && OnEndDoc)
+            OnEndDoc(*this);
+    } catch (const std::exception& e) {
+        Errors.Add(e.what());
+        result = false;
+    }
+    std::vector<std::string> errors = Errors.Items();
+    snapshot.seekg(0);
+    Reloading = true;
+    try {
+        LoadFromStream(snapshot);
+    } catch (...) {
+        Reloading = false;
+        ReportOptions.Password = password;
+        throw;
+    }
+    Reloading = false;
+    ReportOptions.Password = password;
+    Errors.Clear();
+    for (const std::string& error : errors)
+        Errors.Add(error);
+    if (!Errors.Empty()) {
+        ShowErrors();
+        return false;
+    }
+    return result;
 }
 
 Timer& TqbxReport::PrepareTimer()

@@ -87,7 +87,7 @@ TEST(CommandLine, ProgramListsItsCommandsAndRefusesWhatIsNotBuilt)
         EXPECT_NE(out.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(RunQbx("export missing.qp3 -o x.pdf", out), 2);
     EXPECT_NE(out.find("cannot read missing.qp3"), std::string::npos) << out;
-    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/empty.qb3 -o " QBX_TEST_OUTPUT "/empty.qp3", out), 2);
+    EXPECT_EQ(RunQbx("export " QBX_TEST_DATA "/empty.qb3 -o " QBX_TEST_OUTPUT "/empty.pdf", out), 2);
     EXPECT_NE(out.find("not available yet"), std::string::npos) << out;
     EXPECT_EQ(RunQbx("frobnicate", out), 2);
     EXPECT_EQ(out.find("XDG_RUNTIME_DIR"), std::string::npos) << "no warnings from the toolkit";
@@ -123,6 +123,27 @@ TEST(CommandLine, InfoDescribesPreparedReportsAndTemplates)
     EXPECT_EQ(RunQbx("info " + cut, out), 2);
     EXPECT_NE(out.find("qbx info: Cannot load the prepared report " + cut + ": Invalid file format"), std::string::npos)
         << out;
+}
+
+TEST(CommandLine, PrepareSavesTheRunOrNothing)
+{
+    std::string folder = std::string(QBX_TEST_OUTPUT) + "/prepare";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::string out;
+    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/templates-run/list.qb3 -o " + folder + "/list.qp3", out), 0) << out;
+    EXPECT_EQ(RunQbx("info " + folder + "/list.qp3", out), 0) << out;
+    EXPECT_EQ(out.rfind("prepared report: 10 pages\n", 0), 0u) << "500 rows of 20 under a header of 20" << out;
+
+    std::ofstream(folder + "/bad.qb3") << "<?xml version=\"1.0\"?><TqbxReport><TqbxReportPage Name=\"P\">"
+                                          "<TqbxMasterData Name=\"M\" RowCount=\"1\" Top=\"0\" Height=\"20\"/>"
+                                          "<TqbxHeader Name=\"H\" Top=\"40\" Height=\"20\"/></TqbxReportPage>"
+                                          "</TqbxReport>";
+    EXPECT_EQ(RunQbx("prepare " + folder + "/bad.qb3 -o " + folder + "/bad.qp3", out), 1);
+    EXPECT_NE(out.find("Unconnected header/footer H"), std::string::npos) << out;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/bad.qp3")) << "no partial prepared report";
+    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/templates-run/list.qb3 -o /nonexistent/x.qp3", out), 2);
+    EXPECT_NE(out.find("/nonexistent/x.qp3"), std::string::npos) << out;
 }
 
 TEST(CommandLine, CheckListsTheErrorsAndSavesTheTemplateBack)

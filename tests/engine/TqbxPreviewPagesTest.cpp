@@ -322,8 +322,8 @@ TEST_F(StoreTest, TheMouseFollowsLinksAnchorsAndDrillDowns)
         int showPage, showTop;
         const char* openURL;
     };
-    const Row rows[] = { { "#totals", 1, 40, "" }, { "@2", 2, 0, "" }, { "https://example.invalid/", 0, 0,
-                                                                              "https://example.invalid/" } };
+    const Row rows[] = { { "#totals", 1, 40, "" }, { "@2", 2, 0, "" },
+        { "https://example.invalid/", 0, 0, "https://example.invalid/" } };
     int overs = 0;
     report.OnMouseOverObject = [&](TqbxComponent&) { ++overs; };
     for (const Row& row : rows) {

@@ -1,0 +1,398 @@
+// One band through the engine: its objects' data and heights, stretching and shifting, the fit check,
+// output to the prepared pages, splitting across pages, and the end of its print.
+#include "base/Exceptions.h"
+#include "base/Rounding.h"
+#include "engine/TqbxEngine.h"
+#include "engine/TqbxPreviewPages.h"
+#include "report/TqbxBands.h"
+#include "report/TqbxPages.h"
+#include "report/TqbxReport.h"
+#include "views/TqbxDMPViews.h"
+#include "views/TqbxMemoView.h"
+#include "views/TqbxView.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qbx {
+namespace {
+
+// One dot-matrix text row, added below a dot-matrix memo whose frame has a bottom line.
+constexpr long double kDotMatrixRow = 17;
+
+bool HasBottomFrame(const TqbxComponent& c)
+{
+    const auto* memo = dynamic_cast<const TqbxDMPMemoView*>(&c);
+    return memo && (memo->Frame.Typ & ftBottom);
+}
+
+} // namespace
+
+void TqbxEngine::CallHandler(const TqbxComponent& sender, const std::string& handler, const char* event)
+{
+    if (!handler.empty())
+        throw ENotAvailable("Script handlers are not available yet: " + sender.Name() + "." + event + " (" + handler
+            + ") needs the script engine");
+}
+
+void TqbxEngine::PrepareBand(TqbxBand& band)
+{
+    curBand_ = &band;
+    BuildShiftTree(band);
+    report_.CurrentObjectName = band.Name();
+    band.BeforePrint();
+    CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
+    bool stretched = false;
+    for (TqbxComponent* c : band.Objects()) {
+        auto* object = dynamic_cast<TqbxReportComponent*>(c);
+        if (!object)
+            continue;
+        if (dynamic_cast<TqbxSubreport*>(object) && object->Visible())
+            throw ENotAvailable("Subreports are not available yet: " + object->Name());
+        report_.CurrentObjectName = object->Name();
+        object->BeforePrint();
+        if (band.Visible()) {
+            CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
+            if (object->Visible()) {
+                object->GetData();
+                CallHandler(*object, object->OnAfterData(), "OnAfterData");
+            }
+        }
+        auto* stretcheable = dynamic_cast<TqbxStretcheable*>(object);
+        State(*c).ShiftDelta = 0;
+        if (band.Visible() && object->Visible() && stretcheable && stretcheable->StretchMode != smDontStretch) {
+            long double h = stretcheable->CalcHeight();
+            if (h > stretcheable->Height()) {
+                State(*c).ShiftDelta = h - stretcheable->Height();
+                stretcheable->SetHeight(h);
+                stretched = true;
+            }
+        }
+    }
+    if (!band.Visible())
+        return;
+    if (stretched)
+        ShiftObjects(band, 0, true);
+    long double bottom = 0;
+    for (TqbxComponent* c : band.Objects()) {
+        long double b = c->Top() + c->Height() + (HasBottomFrame(*c) ? kDotMatrixRow : 0);
+        bottom = std::max(bottom, b);
+    }
+    if (band.Stretched)
+        band.SetHeight(bottom);
+    report_.CurrentObjectName = band.Name();
+    CallHandler(band, band.OnAfterCalcHeight, "OnAfterCalcHeight");
+    for (TqbxComponent* c : band.Objects())
+        if (auto* s = dynamic_cast<TqbxStretcheable*>(c); s && s->StretchMode == smMaxHeight)
+            s->SetHeight(bottom - s->Top() - (HasBottomFrame(*c) ? kDotMatrixRow : 0));
+}
+
+void TqbxEngine::ShiftObjects(TqbxComponent& parent, long double shift, bool parentIsBand)
+{
+    for (TqbxComponent* c : State(parent).ShiftList) {
+        auto* view = dynamic_cast<TqbxView*>(c);
+        TqbxShiftMode mode = view ? view->ShiftMode : smAlways;
+        long double delta = State(*c).ShiftDelta;
+        switch (mode) {
+        case smAlways:
+            c->SetTop(c->Top() + shift);
+            ShiftObjects(*c, shift + delta, false);
+            break;
+        case smWhenOverlapped: {
+            long double parentBottom = parent.Top() + parent.Height();
+            if (parentIsBand) {
+                ShiftObjects(*c, delta, false);
+            } else if (c->Top() < parentBottom) {
+                long double overlap = parentBottom - c->Top();
+                c->SetTop(parentBottom);
+                ShiftObjects(*c, overlap + delta, false);
+            } else {
+                ShiftObjects(*c, delta, false);
+            }
+            break;
+        }
+        case smDontShift:
+            ShiftObjects(*c, shift + delta, false);
+            break;
+        }
+        State(*c).ShiftDelta = 0;
+    }
+}
+
+void TqbxEngine::ShowBand(TqbxBand* band)
+{
+    if (!band)
+        return;
+    if (band->KeepChild)
+        StartKeep(*band, 0);
+    OutputBand(*band);
+    if (TqbxBand* child = band->Child(); child && (band->Visible() || band->PrintChildIfInvisible))
+        ShowBand(child);
+    if (band->KeepChild)
+        EndKeep(*band);
+}
+
+void TqbxEngine::OutputBand(TqbxBand& band)
+{
+    auto* data = dynamic_cast<TqbxDataBand*>(&band);
+    bool multiColumn = data && data->Columns > 1;
+    bool recordBand = data || dynamic_cast<TqbxGroupHeader*>(&band);
+    if (!reprintingHeaders_ && band.Visible() && band.StartNewPage && (!recordBand || State(band).BandLine != 1)) {
+        startNewPageBand_ = &band;
+        if (auto* header = dynamic_cast<TqbxGroupHeader*>(&band); header && header->ResetPageNumbers)
+            pages_.ResetLogicalPageNumber();
+        NewPage();
+        startNewPageBand_ = nullptr;
+    }
+    PrepareBand(band);
+    State(band).PreparedHeight = band.Height();
+    if (band.Visible()) {
+        try {
+            bool fits = multiColumn || dynamic_cast<TqbxOverlay*>(&band) || dynamic_cast<TqbxNullBand*>(&band)
+                || FreeSpace() >= band.Height();
+            if (!fits && band.AllowSplit) {
+                SplitBand(band);
+                FinishBand(band);
+                return;
+            }
+            if (!fits) {
+                bool suppressed = false;
+                for (TqbxComponent* c : band.Objects())
+                    if (auto* memo = dynamic_cast<TqbxCustomMemoView*>(c); memo && memo->SuppressRepeated) {
+                        memo->ResetSuppressed();
+                        suppressed = true;
+                    }
+                if (suppressed) {
+                    FinishBand(band);
+                    PrepareBand(band);
+                }
+                NewColumn();
+            }
+            if (!dynamic_cast<TqbxNullBand*>(&band)) {
+                band.SetLeft(multiColumn ? band.Left() + CurX : CurX);
+                band.SetTop(CurY);
+            }
+            if (!(reprintingHeaders_ && pages_.BandExists(band)))
+                pages_.AddObject(band);
+            CurY += band.Height();
+        } catch (...) {
+            FinishBand(band);
+            throw;
+        }
+        FinishBand(band);
+    }
+}
+
+void TqbxEngine::FinishBand(TqbxBand& band)
+{
+    if (band.Visible()) {
+        for (TqbxComponent* c : band.Objects())
+            if (auto* object = dynamic_cast<TqbxReportComponent*>(c)) {
+                report_.CurrentObjectName = object->Name();
+                CallHandler(*object, object->OnAfterPrint(), "OnAfterPrint");
+            }
+    }
+    for (TqbxComponent* c : band.Objects())
+        if (auto* object = dynamic_cast<TqbxReportComponent*>(c))
+            object->AfterPrint();
+    report_.CurrentObjectName = band.Name();
+    if (band.Visible())
+        CallHandler(band, band.OnAfterPrint(), "OnAfterPrint");
+    band.AfterPrint();
+}
+
+void TqbxEngine::ShowBandOfClass(const char* className)
+{
+    ShowBand(FindBand(className));
+}
+
+// A page footer, column footer or top overlay at the current Y.
+void TqbxEngine::ShowFooter(TqbxBand& band)
+{
+    PrepareBand(band);
+    if (band.Visible()) {
+        band.SetLeft(0);
+        band.SetTop(CurY);
+        auto* footer = dynamic_cast<TqbxPageFooter*>(&band);
+        bool dropped
+            = footer && ((isFirstPage_ && !footer->PrintOnFirstPage) || (isLastPage_ && !footer->PrintOnLastPage));
+        if (!dropped && !pages_.BandExists(band)) {
+            pages_.AddObject(band);
+            CurY += band.Height();
+        }
+    }
+    FinishBand(band);
+}
+
+void TqbxEngine::ShowColumnFooter()
+{
+    TqbxBand* footer = FindBand("TqbxColumnFooter");
+    if (!footer)
+        return;
+    PrepareBand(*footer);
+    if (footer->Visible()) {
+        footer->SetLeft(CurX - originX_);
+        footer->SetTop(CurY);
+        pages_.AddObject(*footer);
+        CurY += footer->Height();
+    }
+    FinishBand(*footer);
+}
+
+// Objects placed directly on the page print once per page instance, at their page position.
+void TqbxEngine::ShowPageObjects()
+{
+    std::vector<TqbxComponent*> loose;
+    for (TqbxComponent* c : page_->Objects())
+        if (!c->IsBand())
+            loose.push_back(c);
+    if (loose.empty())
+        return;
+    long double savedY = CurY;
+    TqbxNullBand band(nullptr);
+    band.SetBounds(0, 0, PageWidth, PageHeight);
+    for (TqbxComponent* c : loose)
+        c->SetParent(&band);
+    try {
+        band.AlignChildren();
+        ShowBand(&band);
+    } catch (...) {
+        for (TqbxComponent* c : loose)
+            c->SetParent(page_);
+        throw;
+    }
+    for (TqbxComponent* c : loose)
+        c->SetParent(page_);
+    bands_.erase(&band);
+    objects_.erase(&band);
+    CurY = savedY;
+}
+
+void TqbxEngine::AddBandOutline(TqbxBand& band)
+{
+    if (band.OutlineText.empty() || !band.Visible())
+        return;
+    report_.CurrentObjectName = band.Name();
+    long double h = band.Stretched ? State(band).PreparedHeight : band.Height();
+    pages_.Outline().AddItem(report_.Calc(band.OutlineText).ToText(), RoundToInt(CurY - h));
+}
+
+void TqbxEngine::AddPageOutline()
+{
+    if (page_->OutlineText.empty())
+        return;
+    pages_.Outline().LevelRoot();
+    report_.CurrentObjectName = page_->Name();
+    pages_.Outline().AddItem(report_.Calc(page_->OutlineText).ToText(), 0);
+}
+
+void TqbxEngine::ResetSuppressValues(TqbxBand& band)
+{
+    for (TqbxComponent* c : band.Objects())
+        if (auto* memo = dynamic_cast<TqbxCustomMemoView*>(c))
+            memo->ResetSuppressed();
+}
+
+// A band with AllowSplit taller than the free space goes out in pieces, one per column or page.
+void TqbxEngine::SplitBand(TqbxBand& band)
+{
+    std::vector<TqbxComponent*> initial(band.Objects().begin(), band.Objects().end());
+    std::vector<TqbxComponent*> remaining;
+    TqbxComponent holder; // keeps the objects while they are out of the band, in the band's font
+    holder.SetFont(band.Font());
+    for (TqbxComponent* c : initial) {
+        if (dynamic_cast<TqbxSubreport*>(c))
+            continue;
+        if (auto* s = dynamic_cast<TqbxStretcheable*>(c)) {
+            s->InitPart();
+            State(*c).SavedHeight = s->Height();
+        }
+        c->SetParent(&holder);
+        remaining.push_back(c);
+    }
+    auto restore = [&] {
+        for (std::size_t i = 0; i < initial.size(); ++i) {
+            initial[i]->SetParent(&band);
+            band.MoveChild(initial[i], static_cast<int>(i));
+        }
+    };
+    try {
+        long double space = FreeSpace();
+        while (!remaining.empty()) {
+            std::vector<TqbxComponent*> shifted, still;
+            auto shiftBelow = [&](TqbxComponent& o, long double d) {
+                for (TqbxComponent* q : remaining) {
+                    if (q == &o || std::find(shifted.begin(), shifted.end(), q) != shifted.end())
+                        continue;
+                    bool below = q->Top() >= o.Top() + o.Height();
+                    bool apart = q->Left() >= o.Left() + o.Width() || o.Left() >= q->Left() + q->Width();
+                    if (below && !apart) {
+                        q->SetTop(q->Top() + d);
+                        shifted.push_back(q);
+                    }
+                }
+            };
+            for (TqbxComponent* o : remaining) {
+                auto* s = dynamic_cast<TqbxStretcheable*>(o);
+                if (o->Top() + o->Height() <= space) {
+                    o->SetParent(&band); // wholly in this piece
+                    if (s)
+                        s->DrawPart();
+                    continue;
+                }
+                if (s && o->Top() < space) {
+                    s->SetHeight(space - o->Top());
+                    long double unused = s->DrawPart();
+                    shiftBelow(*o, unused);
+                    if (std::fabs(unused - s->Height()) < 0.0001L) {
+                        o->SetTop(space); // nothing fitted: all of it goes to the next piece
+                        s->SetHeight(State(*o).SavedHeight);
+                    } else {
+                        o->SetParent(&band); // a part in this piece, the rest in the next
+                        State(*o).SavedHeight = State(*o).SavedHeight - s->Height() + unused;
+                    }
+                } else if (o->Top() < space) {
+                    shiftBelow(*o, space - o->Top());
+                    o->SetTop(space);
+                }
+                still.push_back(o);
+            }
+            long double height = 0;
+            for (TqbxComponent* c : band.Objects())
+                height = std::max(height, c->Top() + c->Height());
+            if (still.empty())
+                for (TqbxComponent* c : band.Objects()) {
+                    if (auto* v = dynamic_cast<TqbxView*>(c); v && v->Align == baBottom)
+                        c->SetTop(height - c->Height());
+                    if (auto* s = dynamic_cast<TqbxStretcheable*>(c); s && s->StretchMode == smMaxHeight)
+                        c->SetHeight(height - c->Top());
+                }
+            band.SetHeight(height);
+            band.SetLeft(CurX);
+            band.SetTop(CurY);
+            pages_.AddObject(band);
+            std::vector<TqbxComponent*> piece(band.Objects().begin(), band.Objects().end());
+            for (TqbxComponent* c : piece)
+                c->SetParent(&holder);
+            if (!still.empty())
+                NewColumn();
+            else
+                CurY += height;
+            for (TqbxComponent* c : still) {
+                c->SetTop(c->Top() - space);
+                if (auto* s = dynamic_cast<TqbxStretcheable*>(c); s && c->Top() < 0) {
+                    c->SetTop(0);
+                    s->SetHeight(State(*c).SavedHeight);
+                }
+            }
+            remaining = still;
+            space = FreeSpace();
+        }
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+} // namespace qbx

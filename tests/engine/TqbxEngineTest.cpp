@@ -1,0 +1,289 @@
+// The band engine on templates built from a compact description: the band structure and its errors,
+// page breaks with repeated headers and footers, records, columns, splitting, keeping and two passes.
+#include "engine/TqbxEngine.h"
+
+#include "engine/TqbxPreviewPages.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/fake/RecordingCanvas.h"
+#include "report/ClassRegistry.h"
+#include "report/TqbxBands.h"
+#include "report/TqbxPages.h"
+#include "report/TqbxReport.h"
+#include "views/TqbxMemoView.h"
+
+#include <algorithm>
+#include <functional>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace qbx {
+namespace {
+
+// One band of a test template: its class, name and height, and anything else it needs.
+struct BandSpec
+{
+    const char* Class;
+    const char* Name;
+    long double Height = 20;
+    std::function<void(TqbxBand&)> Setup = nullptr;
+};
+
+std::function<void(TqbxBand&)> Rows(int count)
+{
+    return [count](TqbxBand& b) { static_cast<TqbxDataBand&>(b).SetRowCount(count); };
+}
+
+class EngineTest : public testing::Test
+{
+protected:
+    EngineTest()
+    {
+        RegisterStandardClasses();
+        report.EngineOptions.NewSilentMode = simSilent;
+    }
+
+    // An A4 page with 10 mm margins (printable height 1046.93) holding the bands top to bottom.
+    TqbxReportPage& Build(const std::vector<BandSpec>& bands)
+    {
+        auto* page = new TqbxReportPage(&report);
+        page->SetName("Page" + std::to_string(report.PagesCount()));
+        page->SetDefaults();
+        long double top = 0;
+        for (const BandSpec& spec : bands) {
+            auto* band = static_cast<TqbxBand*>(ClassRegistry::Instance().Create(spec.Class, page));
+            band->SetName(spec.Name);
+            band->SetBounds(0, top, 700, spec.Height);
+            top += spec.Height + 10;
+            if (spec.Setup)
+                spec.Setup(*band);
+        }
+        return *page;
+    }
+    TqbxBand& Band(const char* name) { return *static_cast<TqbxBand*>(report.FindObject(name)); }
+
+    // The bands of a prepared page as "Name@top".
+    std::vector<std::string> Layout(int index)
+    {
+        TqbxPreviewPages& store = report.PreviewPages();
+        TqbxXMLItem& page = *store.PagesItem().Items(index);
+        store.Document().LoadItem(page);
+        std::vector<std::string> bands;
+        for (int i = 0; i < page.Count(); ++i) {
+            TqbxComponent* source = store.SourceObject(page.Items(i)->Name);
+            bands.push_back((source ? source->Name() : page.Items(i)->Name) + "@" + page.Items(i)->Prop("t"));
+        }
+        return bands;
+    }
+    int Pages() { return report.PreviewPages().PageCount(); }
+    std::size_t Count(int page, const std::string& band)
+    {
+        std::size_t n = 0;
+        for (const std::string& b : Layout(page))
+            n += b.rfind(band + "@", 0) == 0;
+        return n;
+    }
+
+    fake::FakePlatform platform;
+    TqbxReport report;
+};
+
+TEST_F(EngineTest, StructureErrorsStopTheRunWithoutPages)
+{
+    struct Row
+    {
+        const char* name;
+        std::vector<BandSpec> bands;
+        const char* error;
+    };
+    const Row rows[] = {
+        { "a header not above a data band",
+            { { "TqbxMasterData", "MasterData1", 20, Rows(1) }, { "TqbxHeader", "Header1" } },
+            "Unconnected header/footer Header1" },
+        { "a detail above every master",
+            { { "TqbxDetailData", "DetailData1", 20, Rows(1) }, { "TqbxMasterData", "MasterData1", 20, Rows(1) } },
+            "Incorrect band position: DetailData1" },
+        { "a group footer without header",
+            { { "TqbxMasterData", "MasterData1", 20, Rows(1) }, { "TqbxGroupFooter", "GroupFooter1" } },
+            "No group header for GroupFooter1" },
+        { "a group without data band", { { "TqbxGroupHeader", "GroupHeader1" } },
+            "No data band for the group GroupHeader1" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        report.Clear();
+        Build(row.bands);
+        EXPECT_FALSE(report.PrepareReport(true));
+        EXPECT_EQ(report.Errors.Items(), (std::vector<std::string> { row.error }));
+        EXPECT_EQ(Pages(), 0);
+    }
+}
+
+TEST_F(EngineTest, NestedGroupsPairFootersWithTheirHeaders)
+{
+    Build({ { "TqbxGroupHeader", "GH1" }, { "TqbxGroupHeader", "GH2" }, { "TqbxMasterData", "MD", 20, Rows(2) },
+        { "TqbxGroupFooter", "GF2" }, { "TqbxGroupFooter", "GF1" } });
+    static_cast<TqbxGroupHeader&>(Band("GH1")).Condition = "Page#";
+    static_cast<TqbxGroupHeader&>(Band("GH2")).Condition = "Page#";
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "GH1@0", "GH2@20", "MD@40", "MD@60", "GF2@80", "GF1@100" }));
+}
+
+TEST_F(EngineTest, ListsBreakPagesWithRepeatedHeadersAndFooters)
+{
+    Build({ { "TqbxReportTitle", "Title", 30 }, { "TqbxPageHeader", "PH" }, { "TqbxMasterData", "MD", 20, Rows(100) },
+        { "TqbxReportSummary", "Summary" }, { "TqbxPageFooter", "PF" } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    // The title, then the page header; rows while 20 fit above the footer: CurY <= 1046.93 - 40.
+    ASSERT_EQ(Pages(), 3);
+    std::vector<std::string> first = Layout(0);
+    EXPECT_EQ(first.front(), "Title@0");
+    EXPECT_EQ(first[1], "PH@30");
+    EXPECT_EQ(Count(0, "MD"), 48u); // at 50 .. 990
+    EXPECT_EQ(first.back(), "PF@1026.92981");
+    std::vector<std::string> second = Layout(1);
+    EXPECT_EQ(second.front(), "PH@0") << "the title prints once";
+    EXPECT_EQ(Count(1, "MD"), 50u);
+    std::vector<std::string> last = Layout(2);
+    EXPECT_EQ(Count(2, "MD"), 2u);
+    EXPECT_EQ(last[3], "Summary@60") << "the summary follows the last record";
+    EXPECT_EQ(last.back(), "PF@1026.92981");
+}
+
+TEST_F(EngineTest, PageFooterRulesAndStartNewPage)
+{
+    Build({ { "TqbxMasterData", "MD", 20,
+                [](TqbxBand& b) {
+                    static_cast<TqbxDataBand&>(b).SetRowCount(3);
+                    b.StartNewPage = true;
+                } },
+        { "TqbxPageFooter", "PF", 20,
+            [](TqbxBand& b) { static_cast<TqbxPageFooter&>(b).PrintOnFirstPage = false; } } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 3) << "the first record on the current page, every other on a new one";
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "MD@0" })) << "no footer on the first page";
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "MD@0", "PF@1026.92981" }));
+    EXPECT_EQ(Layout(2), (std::vector<std::string> { "MD@0", "PF@1026.92981" }));
+}
+
+TEST_F(EngineTest, ATallBandMovesOnceAndOverflowsThePage)
+{
+    Build({ { "TqbxMasterData", "Small", 20, Rows(1) }, { "TqbxDetailData", "Tall", 1500, Rows(1) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "Small@0" }));
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "Tall@0" })) << "printed regardless, past the bottom";
+}
+
+TEST_F(EngineTest, ColumnsFillLeftToRightThenBreakThePage)
+{
+    TqbxReportPage& page = Build({ { "TqbxColumnHeader", "CH" }, { "TqbxMasterData", "MD", 500, Rows(5) } });
+    page.SetColumns(2);
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "CH@0", "MD@20", "MD@520", "CH@0", "MD@20", "MD@520" }));
+    TqbxXMLItem& first = *report.PreviewPages().PagesItem().Items(0);
+    EXPECT_EQ(first.Items(3)->Prop("l"), "359.05535") << "the second column starts 95 mm to the right";
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "CH@0", "MD@20" }));
+}
+
+TEST_F(EngineTest, EndlessHeightGrowsThePageToWhatIsUsed)
+{
+    TqbxReportPage& page = Build({ { "TqbxMasterData", "MD", 20, Rows(100) }, { "TqbxPageFooter", "PF" } });
+    page.EndlessHeight = true;
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 1);
+    // margins + footer + 100 rows of 20 pixels.
+    EXPECT_EQ(report.PreviewPages().GetPageSize(0).Y, 2096);
+}
+
+TEST_F(EngineTest, ASplitMemoGoesOutInPiecesAndWhatIsBelowFollows)
+{
+    Build({ { "TqbxMasterData", "MD", 60, [](TqbxBand& b) {
+                 static_cast<TqbxDataBand&>(b).SetRowCount(1);
+                 b.AllowSplit = true;
+                 b.Stretched = true;
+                 auto* memo = new TqbxMemoView(&b);
+                 memo->SetName("Long");
+                 memo->SetBounds(0, 0, 300, 20);
+                 memo->StretchMode = smActualHeight;
+                 std::u16string text;
+                 for (int i = 0; i < 170; ++i) // 15.28 units a line with the test font: about 2.5 pages
+                     text += u"line\r\n";
+                 memo->Memo.SetText(text);
+                 auto* below = new TqbxMemoView(&b);
+                 below->SetName("Below");
+                 below->SetBounds(0, 30, 300, 20);
+                 below->Memo.SetText(u"after");
+             } } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 3);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(Count(p, "MD"), 1u) << p;
+    TqbxReportPage* last = report.PreviewPages().GetPage(2);
+    ASSERT_EQ(last->Objects().size(), 1u);
+    std::vector<std::string> names;
+    for (TqbxComponent* c : last->Objects()[0]->Objects())
+        names.push_back(c->Name());
+    EXPECT_EQ(names, (std::vector<std::string> { "Long", "Below" })) << "the object below follows the last piece";
+}
+
+TEST_F(EngineTest, TwoPassesKnowTheTotalOnTheFirstPage)
+{
+    report.EngineOptions.DoublePass = true;
+    Build({ { "TqbxPageHeader", "PH", 20,
+                [](TqbxBand& b) {
+                    auto* memo = new TqbxMemoView(&b);
+                    memo->SetName("Of");
+                    memo->SetBounds(0, 0, 200, 18);
+                    memo->Memo.SetText(u"Page [Page#] of [TotalPages#]");
+                } },
+        { "TqbxMasterData", "MD", 20, Rows(120) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 3);
+    for (int p = 0; p < 3; ++p) {
+        SCOPED_TRACE(p);
+        fake::RecordingCanvas canvas;
+        report.PreviewPages().DrawPage(p, canvas, 1, 1, 0, 0);
+        std::string expected = "\"Page " + std::to_string(p + 1) + " of 3\"";
+        std::vector<std::string> log = canvas.Log();
+        EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const std::string& line) {
+            return line.find(expected) != std::string::npos;
+        })) << expected;
+    }
+}
+
+TEST_F(EngineTest, PreparedPagesSurviveAQp3RoundTrip)
+{
+    Build({ { "TqbxPageHeader", "PH" }, { "TqbxMasterData", "MD", 20, Rows(70) }, { "TqbxPageFooter", "PF" } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    std::ostringstream out;
+    report.PreviewPages().SaveToStream(out);
+    TqbxReport other;
+    other.PreviewPages().LoadFromStream(std::make_unique<std::istringstream>(out.str()), false);
+    ASSERT_EQ(other.PreviewPages().PageCount(), Pages());
+    for (int p = 0; p < Pages(); ++p) {
+        SCOPED_TRACE(p);
+        TqbxReportPage* mine = report.PreviewPages().GetPage(p);
+        std::size_t objects = mine->AllObjects().size();
+        EXPECT_EQ(other.PreviewPages().GetPage(p)->AllObjects().size(), objects);
+    }
+    std::ostringstream again;
+    other.PreviewPages().SaveToStream(again);
+    EXPECT_EQ(again.str(), out.str());
+}
+
+TEST_F(EngineTest, TheTemplateIsUnchangedByARun)
+{
+    Build({ { "TqbxMasterData", "MD", 20, Rows(3) } });
+    report.EnsureDataPage();
+    std::ostringstream before;
+    report.SaveToStream(before);
+    ASSERT_TRUE(report.PrepareReport(true));
+    std::ostringstream after;
+    report.SaveToStream(after);
+    EXPECT_EQ(after.str(), before.str());
+}
+
+} // namespace
+} // namespace qbx
