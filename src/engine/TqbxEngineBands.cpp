@@ -38,6 +38,10 @@ void TqbxEngine::CallHandler(const TqbxComponent& sender, const std::string& han
 void TqbxEngine::PrepareBand(TqbxBand& band)
 {
     curBand_ = &band;
+    // What "Page", "Page#" and "TotalPages" read while the band's objects take their data.
+    report_.RunCounters.CurPage = pages_.CurPage;
+    report_.RunCounters.LogicalPage = pages_.GetLogicalPageNumber();
+    report_.RunCounters.LogicalTotalPages = pages_.GetLogicalTotalPages();
     BuildShiftTree(band);
     report_.CurrentObjectName = band.Name();
     band.BeforePrint();

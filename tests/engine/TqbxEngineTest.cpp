@@ -236,7 +236,7 @@ TEST_F(EngineTest, TwoPassesKnowTheTotalOnTheFirstPage)
                     auto* memo = new TqbxMemoView(&b);
                     memo->SetName("Of");
                     memo->SetBounds(0, 0, 200, 18);
-                    memo->Memo.SetText(u"Page [Page#] of [TotalPages#]");
+                    memo->Memo.SetText(u"Page [Page#] of [TotalPages#] ([Page]/[TotalPages])");
                 } },
         { "TqbxMasterData", "MD", 20, Rows(120) } });
     ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
@@ -245,12 +245,88 @@ TEST_F(EngineTest, TwoPassesKnowTheTotalOnTheFirstPage)
         SCOPED_TRACE(p);
         fake::RecordingCanvas canvas;
         report.PreviewPages().DrawPage(p, canvas, 1, 1, 0, 0);
-        std::string expected = "\"Page " + std::to_string(p + 1) + " of 3\"";
+        std::string expected = "\"Page " + std::to_string(p + 1) + " of 3 (" + std::to_string(p + 1) + "/3)\"";
         std::vector<std::string> log = canvas.Log();
         EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const std::string& line) {
             return line.find(expected) != std::string::npos;
         })) << expected;
     }
+}
+
+// A data set on the report's data page whose records carry the field "Group" (A A B C C C).
+TqbxUserDataSet& Orders(TqbxReport& report)
+{
+    report.EnsureDataPage();
+    auto* orders = new TqbxUserDataSet(report.FindObject("Data"));
+    orders->SetName("Orders");
+    orders->RangeEnd = reCount;
+    orders->RangeEndCount = 6;
+    orders->Fields = { "Group" };
+    orders->OnGetValue = [orders](const std::string&, Variant& value) {
+        static const char* groups[] = { "A", "A", "B", "C", "C", "C" };
+        value = Variant(groups[std::clamp(orders->RecNo, 0, 5)]);
+    };
+    report.DataSets.Add();
+    report.DataSets.Item(report.DataSets.Count() - 1)->SetDataSetName("Orders");
+    return *orders;
+}
+
+TEST_F(EngineTest, GroupsBreakOnTheirConditionAndHideSingleRecordFooters)
+{
+    TqbxUserDataSet& orders = Orders(report);
+    Build({ { "TqbxGroupHeader", "GH", 20,
+                [](TqbxBand& b) { static_cast<TqbxGroupHeader&>(b).Condition = "Orders.\"Group\""; } },
+        { "TqbxMasterData", "MD", 20, [&](TqbxBand& b) { static_cast<TqbxDataBand&>(b).SetDataSet(&orders); } },
+        { "TqbxGroupFooter", "GF", 20,
+            [](TqbxBand& b) { static_cast<TqbxGroupFooter&>(b).HideIfSingleDataRecord = true; } } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Layout(0),
+        (std::vector<std::string> {
+            "GH@0", "MD@20", "MD@40", "GF@60", "GH@80", "MD@100", "GH@120", "MD@140", "MD@160", "MD@180", "GF@200" }));
+}
+
+TEST_F(EngineTest, KeepTogetherMovesAMasterWithItsDetails)
+{
+    Build({ { "TqbxMasterData", "MD", 20,
+                [](TqbxBand& b) {
+                    static_cast<TqbxDataBand&>(b).SetRowCount(2);
+                    static_cast<TqbxDataBand&>(b).KeepTogether = true;
+                    b.OutlineText = "Line";
+                } },
+        { "TqbxDetailData", "DD", 20, Rows(30) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Layout(0).size(), 31u) << "the first master and its 30 details";
+    std::vector<std::string> second = Layout(1);
+    ASSERT_EQ(second.size(), 31u) << "the second master moved with all its details";
+    EXPECT_EQ(second[0], "MD@0");
+    EXPECT_EQ(second[1], "DD@20");
+    TqbxXMLItem& outline = report.PreviewPages().OutlineItem();
+    ASSERT_EQ(outline.Count(), 2);
+    EXPECT_EQ(outline.Items(1)->Prop("page") + "@" + outline.Items(1)->Prop("top"), "1@0")
+        << "the kept master's outline item moved with it";
+}
+
+TEST_F(EngineTest, AReportDataSetRunsThePagesOncePerRecord)
+{
+    TqbxUserDataSet& orders = Orders(report);
+    report.SetDataSet(&orders);
+    Build({ { "TqbxReportTitle", "Title" }, { "TqbxMasterData", "MD", 20, Rows(1) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Pages(), 6);
+    EXPECT_EQ(Layout(5), (std::vector<std::string> { "Title@0", "MD@20" }));
+}
+
+TEST_F(EngineTest, OverlaysAndPagesPrintedOnThePreviousPage)
+{
+    Build({ { "TqbxMasterData", "MD", 20, Rows(2) },
+        { "TqbxOverlay", "Over", 50, [](TqbxBand& b) { static_cast<TqbxOverlay&>(b).PrintOnTop = true; } } });
+    TqbxReportPage& second = Build({ { "TqbxReportTitle", "Title2" }, { "TqbxMasterData", "MD2", 20, Rows(1) } });
+    second.PrintOnPreviousPage = true;
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 1);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "MD@0", "MD@20", "Over@0", "Title2@40", "MD2@60" }))
+        << "the overlay is drawn over the page at its end; the next report page continues below the last band";
 }
 
 TEST_F(EngineTest, PreparedPagesSurviveAQp3RoundTrip)
