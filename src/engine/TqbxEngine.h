@@ -4,6 +4,7 @@
 #include "base/DateTime.h"
 #include "base/Variant.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -62,6 +63,7 @@ class TqbxEngine : public TqbxCustomEngine
 {
 public:
     explicit TqbxEngine(TqbxReport& report);
+    ~TqbxEngine() override;
 
     void EndPage() override;
     void NewColumn() override;
@@ -120,6 +122,8 @@ private:
     void AddBandOutline(TqbxBand& band);
     void AddPageOutline();
     void ResetSuppressValues(TqbxBand& band);
+    void ShowSubreports(TqbxBand& band);
+    void ShowSubreportsOnParent(TqbxBand& band);
     void CallHandler(const TqbxComponent& sender, const std::string& handler, const char* event);
 
     // Pages (TqbxEnginePages.cpp).
@@ -155,6 +159,7 @@ private:
     TqbxBand* curBand_ = nullptr;
     TqbxBand* keepBand_ = nullptr;
     TqbxBand* startNewPageBand_ = nullptr;
+    std::unique_ptr<TqbxBand> redirectBand_; // collects the bands of subreports printed on their parent
     TqbxXMLItem* keepOutline_ = nullptr;
     int keepPosition_ = 0, keepAnchor_ = 0;
     long double columnTopY_ = 0, originX_ = 0;

@@ -1,7 +1,10 @@
 // One band through the engine: its objects' data and heights, stretching and shifting, the fit check,
 // output to the prepared pages, splitting across pages, and the end of its print.
 #include "base/Exceptions.h"
+#include "base/FloatText.h"
 #include "base/Rounding.h"
+#include "base/Unicode.h"
+#include "base/Units.h"
 #include "engine/TqbxEngine.h"
 #include "engine/TqbxPreviewPages.h"
 #include "report/TqbxBands.h"
@@ -46,13 +49,13 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
     report_.CurrentObjectName = band.Name();
     band.BeforePrint();
     CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
-    bool stretched = false;
+    bool stretched = false, onParent = false;
     for (TqbxComponent* c : band.Objects()) {
         auto* object = dynamic_cast<TqbxReportComponent*>(c);
         if (!object)
             continue;
-        if (dynamic_cast<TqbxSubreport*>(object) && object->Visible())
-            throw ENotAvailable("Subreports are not available yet: " + object->Name());
+        if (auto* sub = dynamic_cast<TqbxSubreport*>(object); sub && sub->PrintOnParent && sub->Visible())
+            onParent = true;
         report_.CurrentObjectName = object->Name();
         object->BeforePrint();
         if (band.Visible()) {
@@ -77,6 +80,8 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
         return;
     if (stretched)
         ShiftObjects(band, 0, true);
+    if (onParent)
+        ShowSubreportsOnParent(band);
     long double bottom = 0;
     for (TqbxComponent* c : band.Objects()) {
         long double b = c->Top() + c->Height() + (HasBottomFrame(*c) ? kDotMatrixRow : 0);
@@ -153,7 +158,7 @@ void TqbxEngine::OutputBand(TqbxBand& band)
     if (band.Visible()) {
         try {
             bool fits = multiColumn || dynamic_cast<TqbxOverlay*>(&band) || dynamic_cast<TqbxNullBand*>(&band)
-                || FreeSpace() >= band.Height();
+                || redirectBand_ || FreeSpace() >= band.Height();
             if (!fits && band.AllowSplit) {
                 SplitBand(band);
                 FinishBand(band);
@@ -176,15 +181,108 @@ void TqbxEngine::OutputBand(TqbxBand& band)
                 band.SetLeft(multiColumn ? band.Left() + CurX : CurX);
                 band.SetTop(CurY);
             }
-            if (!(reprintingHeaders_ && pages_.BandExists(band)))
+            if (redirectBand_) {
+                auto* copy = new TqbxNullBand(redirectBand_.get());
+                copy->AssignAll(band);
+            } else if (!(reprintingHeaders_ && pages_.BandExists(band))) {
                 pages_.AddObject(band);
+            }
             CurY += band.Height();
         } catch (...) {
             FinishBand(band);
             throw;
         }
         FinishBand(band);
+        ShowSubreports(band);
     }
+}
+
+// Subreports of a printed band run side by side, each from the band's top, and output goes on below the
+// one that reached furthest.
+void TqbxEngine::ShowSubreports(TqbxBand& band)
+{
+    std::vector<TqbxSubreport*> subreports;
+    for (TqbxComponent* c : band.Objects())
+        if (auto* sub = dynamic_cast<TqbxSubreport*>(c); sub && sub->Visible() && !sub->PrintOnParent && sub->Page())
+            subreports.push_back(sub);
+    if (subreports.empty())
+        return;
+    int savedPage = pages_.CurPage, savedColumn = CurColumn;
+    long double savedX = CurX, savedY = CurY, savedOrigin = originX_;
+    int furthestPage = -1, furthestColumn = 0;
+    long double furthestY = 0;
+    for (TqbxSubreport* sub : subreports) {
+        pages_.CurPage = savedPage;
+        CurColumn = savedColumn;
+        originX_ = savedOrigin + sub->Left();
+        CurX = savedX + sub->Left();
+        CurY = savedY - band.Height() + sub->Top();
+        RunPage(*sub->Page());
+        bool further = pages_.CurPage > furthestPage
+            || (pages_.CurPage == furthestPage
+                && (CurColumn > furthestColumn || (CurColumn == furthestColumn && CurY > furthestY)));
+        if (further) {
+            furthestPage = pages_.CurPage;
+            furthestColumn = CurColumn;
+            furthestY = CurY;
+        }
+    }
+    pages_.CurPage = furthestPage;
+    CurColumn = furthestColumn;
+    CurX = savedOrigin;
+    if (CurColumn > 1) {
+        long double position = 0;
+        TryTextToFloat(Utf16ToUtf8(page_->ColumnPositions.Strings(CurColumn - 1)), position);
+        CurX += position * qb01cm;
+    }
+    CurY = furthestY;
+    originX_ = savedOrigin;
+}
+
+// Subreports printed on their parent: their bands are collected, then their views join this band.
+void TqbxEngine::ShowSubreportsOnParent(TqbxBand& band)
+{
+    if (redirectBand_)
+        return; // no nesting
+    State(band).ChildCount = static_cast<int>(band.Objects().size());
+    redirectBand_ = std::make_unique<TqbxNullBand>(nullptr);
+    long double savedX = CurX, savedY = CurY, savedOrigin = originX_;
+    auto restore = [&] {
+        CurX = savedX;
+        CurY = savedY;
+        originX_ = savedOrigin;
+    };
+    std::vector<TqbxSubreport*> subreports;
+    for (TqbxComponent* c : band.Objects())
+        if (auto* sub = dynamic_cast<TqbxSubreport*>(c); sub && sub->Visible() && sub->PrintOnParent && sub->Page())
+            subreports.push_back(sub);
+    try {
+        for (TqbxSubreport* sub : subreports) {
+            originX_ = savedOrigin + sub->Left();
+            CurX = savedX + sub->Left();
+            CurY = sub->Top();
+            RunPage(*sub->Page());
+        }
+    } catch (...) {
+        restore();
+        redirectBand_.reset();
+        throw;
+    }
+    restore();
+    std::vector<TqbxComponent*> collected = redirectBand_->AllObjects();
+    for (TqbxComponent* c : collected) {
+        auto* view = dynamic_cast<TqbxView*>(c);
+        if (!view || dynamic_cast<TqbxSubreport*>(c))
+            continue;
+        long double left = c->AbsLeft(), top = c->AbsTop();
+        c->SetParentFont(false);
+        c->SetParent(&band);
+        c->SetLeft(left);
+        c->SetTop(top);
+        if (auto* s = dynamic_cast<TqbxStretcheable*>(c))
+            s->StretchMode = smDontStretch;
+    }
+    redirectBand_.reset();
 }
 
 void TqbxEngine::FinishBand(TqbxBand& band)
@@ -203,6 +301,11 @@ void TqbxEngine::FinishBand(TqbxBand& band)
     if (band.Visible())
         CallHandler(band, band.OnAfterPrint(), "OnAfterPrint");
     band.AfterPrint();
+    if (int& keep = State(band).ChildCount; keep != -1) {
+        while (static_cast<int>(band.Objects().size()) > keep)
+            delete band.Objects().back(); // the views subreports printed on this band
+        keep = -1;
+    }
 }
 
 void TqbxEngine::ShowBandOfClass(const char* className)

@@ -35,6 +35,8 @@ TqbxEngine::TqbxEngine(TqbxReport& report)
 {
 }
 
+TqbxEngine::~TqbxEngine() = default;
+
 bool TqbxEngine::Run()
 {
     pages_.Initialize();
@@ -118,6 +120,10 @@ void TqbxEngine::RunAllPages()
 
 void TqbxEngine::RunPage(TqbxReportPage& page)
 {
+    if (page.IsSubreport()) {
+        RunBands(masterBands_[&page]); // at the current position, within the page being run
+        return;
+    }
     page_ = &page;
     pageStarting_ = true;
     CallHandler(page, page.OnBeforePrint, "OnBeforePrint");

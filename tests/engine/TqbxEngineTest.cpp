@@ -10,6 +10,7 @@
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"
 #include "views/TqbxMemoView.h"
+#include "views/TqbxView.h"
 
 #include <algorithm>
 #include <functional>
@@ -327,6 +328,56 @@ TEST_F(EngineTest, OverlaysAndPagesPrintedOnThePreviousPage)
     ASSERT_EQ(Pages(), 1);
     EXPECT_EQ(Layout(0), (std::vector<std::string> { "MD@0", "MD@20", "Over@0", "Title2@40", "MD2@60" }))
         << "the overlay is drawn over the page at its end; the next report page continues below the last band";
+}
+
+TEST_F(EngineTest, SubreportsRunSideBySideAndOutputContinuesBelowTheLonger)
+{
+    TqbxReportPage& main = Build({ { "TqbxMasterData", "MD", 40, Rows(1) }, { "TqbxReportSummary", "After" } });
+    TqbxReportPage& longer = Build({ { "TqbxMasterData", "S1", 20, Rows(60) } });
+    TqbxReportPage& shorter = Build({ { "TqbxMasterData", "S2", 20, Rows(30) } });
+    auto* sub1 = new TqbxSubreport(main.FindObject("MD"));
+    sub1->SetBounds(0, 0, 200, 40);
+    sub1->SetPage(&longer);
+    auto* sub2 = new TqbxSubreport(main.FindObject("MD"));
+    sub2->SetBounds(300, 0, 200, 40);
+    sub2->SetPage(&shorter);
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Count(0, "S1"), 52u) << "at 0 .. 1020";
+    EXPECT_EQ(Count(0, "S2"), 30u) << "beside the first, from the band's top";
+    EXPECT_EQ(Count(1, "S1"), 8u);
+    EXPECT_EQ(Layout(1).back(), "After@160") << "below the longer one";
+    TqbxXMLItem& first = *report.PreviewPages().PagesItem().Items(0);
+    EXPECT_EQ(first.Items(53)->Prop("l"), "300");
+}
+
+TEST_F(EngineTest, SubreportsPrintedOnTheirParentJoinTheBand)
+{
+    TqbxReportPage& main = Build({ { "TqbxMasterData", "MD", 20, [](TqbxBand& b) {
+                                        static_cast<TqbxDataBand&>(b).SetRowCount(1);
+                                        b.Stretched = true;
+                                    } } });
+    TqbxReportPage& inner = Build({ { "TqbxMasterData", "Inner", 20, [](TqbxBand& b) {
+                                         static_cast<TqbxDataBand&>(b).SetRowCount(3);
+                                         auto* memo = new TqbxMemoView(&b);
+                                         memo->SetName("Cell");
+                                         memo->SetBounds(5, 0, 100, 18);
+                                         memo->Memo.SetText(u"[Line]");
+                                     } } });
+    auto* sub = new TqbxSubreport(main.FindObject("MD"));
+    sub->SetBounds(50, 10, 200, 20);
+    sub->SetPage(&inner);
+    sub->PrintOnParent = true;
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 1);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "MD@0" })) << "the inner bands do not print on their own";
+    TqbxReportPage* page = report.PreviewPages().GetPage(0);
+    std::vector<std::string> cells;
+    for (TqbxComponent* c : page->Objects()[0]->Objects())
+        cells.push_back(static_cast<TqbxMemoView*>(c)->Memo.JoinedUtf8() + "@"
+            + std::to_string(static_cast<int>(c->Left())) + "," + std::to_string(static_cast<int>(c->Top())));
+    EXPECT_EQ(cells, (std::vector<std::string> { "1@55,10", "2@55,30", "3@55,50" }));
+    EXPECT_EQ(page->Objects()[0]->Height(), 68) << "the stretched band holds them";
 }
 
 TEST_F(EngineTest, PreparedPagesSurviveAQp3RoundTrip)
