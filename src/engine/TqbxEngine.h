@@ -13,6 +13,10 @@ namespace qbx {
 
 class TqbxBand;
 class TqbxComponent;
+class TqbxCustomMemoView;
+class TqbxReportComponent;
+class TqbxStretcheable;
+class TqbxSubreport;
 class TqbxDataBand;
 class TqbxDataSet;
 class TqbxGroupHeader;
@@ -75,6 +79,16 @@ public:
     bool Run() override;
 
 private:
+    // What the engine needs to know of a band's object, found once rather than per record.
+    struct ObjectKind
+    {
+        TqbxComponent* Object = nullptr;
+        TqbxReportComponent* Component = nullptr;
+        TqbxStretcheable* Stretcheable = nullptr;
+        TqbxCustomMemoView* Memo = nullptr;
+        TqbxSubreport* Subreport = nullptr;
+        bool DotMatrixBottomFrame = false; // a dot-matrix memo framed below takes one more text row
+    };
     struct BandState
     {
         std::vector<TqbxBand*> SubBands;
@@ -87,6 +101,7 @@ private:
         int ChildCount = -1;
         long double PreparedHeight = 0, MaxY = 0;
         bool ShiftTreeBuilt = false;
+        std::vector<ObjectKind> Kinds; // of Objects, in order
     };
     struct ObjectState
     {
@@ -101,6 +116,7 @@ private:
     };
 
     BandState& State(TqbxBand& band) { return bands_[&band]; }
+    const std::vector<ObjectKind>& Kinds(TqbxBand& band);
     ObjectState& State(TqbxComponent& object) { return objects_[&object]; }
 
     // Structure (TqbxEngineStructure.cpp).
@@ -162,6 +178,7 @@ private:
     std::unique_ptr<TqbxBand> redirectBand_; // collects the bands of subreports printed on their parent
     TqbxXMLItem* keepOutline_ = nullptr;
     int keepPosition_ = 0, keepAnchor_ = 0;
+    int countersPage_ = -2; // the page the report's run counters were taken for; -2: take them again
     long double columnTopY_ = 0, originX_ = 0;
     bool keeping_ = false, showingKeptFooter_ = false, isFirstPage_ = false, isLastPage_ = false;
     bool reprintingHeaders_ = false, printingSummary_ = false, pageStarting_ = false, firstReportPage_ = false;

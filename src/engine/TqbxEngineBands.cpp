@@ -31,6 +31,29 @@ bool HasBottomFrame(const TqbxComponent& c)
 
 } // namespace
 
+const std::vector<TqbxEngine::ObjectKind>& TqbxEngine::Kinds(TqbxBand& band)
+{
+    std::vector<ObjectKind>& kinds = State(band).Kinds;
+    const std::vector<TqbxComponent*>& objects = band.Objects();
+    bool current = kinds.size() == objects.size();
+    for (std::size_t i = 0; current && i < objects.size(); ++i)
+        current = kinds[i].Object == objects[i];
+    if (current)
+        return kinds;
+    kinds.clear();
+    for (TqbxComponent* c : objects) {
+        ObjectKind kind;
+        kind.Object = c;
+        kind.Component = dynamic_cast<TqbxReportComponent*>(c);
+        kind.Stretcheable = dynamic_cast<TqbxStretcheable*>(c);
+        kind.Memo = dynamic_cast<TqbxCustomMemoView*>(c);
+        kind.Subreport = dynamic_cast<TqbxSubreport*>(c);
+        kind.DotMatrixBottomFrame = HasBottomFrame(*c);
+        kinds.push_back(kind);
+    }
+    return kinds;
+}
+
 void TqbxEngine::CallHandler(const TqbxComponent& sender, const std::string& handler, const char* event)
 {
     if (!handler.empty())
@@ -41,20 +64,24 @@ void TqbxEngine::CallHandler(const TqbxComponent& sender, const std::string& han
 void TqbxEngine::PrepareBand(TqbxBand& band)
 {
     curBand_ = &band;
-    // What "Page", "Page#" and "TotalPages" read while the band's objects take their data.
-    report_.RunCounters.CurPage = pages_.CurPage;
-    report_.RunCounters.LogicalPage = pages_.GetLogicalPageNumber();
-    report_.RunCounters.LogicalTotalPages = pages_.GetLogicalTotalPages();
+    // What "Page", "Page#" and "TotalPages" read while the band's objects take their data; they change
+    // only with the page or a reset of the numbering.
+    if (pages_.CurPage != countersPage_) {
+        countersPage_ = pages_.CurPage;
+        report_.RunCounters.CurPage = pages_.CurPage;
+        report_.RunCounters.LogicalPage = pages_.GetLogicalPageNumber();
+        report_.RunCounters.LogicalTotalPages = pages_.GetLogicalTotalPages();
+    }
     BuildShiftTree(band);
     report_.CurrentObjectName = band.Name();
     band.BeforePrint();
     CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
     bool stretched = false, onParent = false;
-    for (TqbxComponent* c : band.Objects()) {
-        auto* object = dynamic_cast<TqbxReportComponent*>(c);
+    for (const ObjectKind& kind : Kinds(band)) {
+        TqbxReportComponent* object = kind.Component;
         if (!object)
             continue;
-        if (auto* sub = dynamic_cast<TqbxSubreport*>(object); sub && sub->PrintOnParent && sub->Visible())
+        if (kind.Subreport && kind.Subreport->PrintOnParent && kind.Subreport->Visible())
             onParent = true;
         report_.CurrentObjectName = object->Name();
         object->BeforePrint();
@@ -65,12 +92,12 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
                 CallHandler(*object, object->OnAfterData(), "OnAfterData");
             }
         }
-        auto* stretcheable = dynamic_cast<TqbxStretcheable*>(object);
-        State(*c).ShiftDelta = 0;
+        TqbxStretcheable* stretcheable = kind.Stretcheable;
+        State(*kind.Object).ShiftDelta = 0;
         if (band.Visible() && object->Visible() && stretcheable && stretcheable->StretchMode != smDontStretch) {
             long double h = stretcheable->CalcHeight();
             if (h > stretcheable->Height()) {
-                State(*c).ShiftDelta = h - stretcheable->Height();
+                State(*kind.Object).ShiftDelta = h - stretcheable->Height();
                 stretcheable->SetHeight(h);
                 stretched = true;
             }
@@ -83,17 +110,17 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
     if (onParent)
         ShowSubreportsOnParent(band);
     long double bottom = 0;
-    for (TqbxComponent* c : band.Objects()) {
-        long double b = c->Top() + c->Height() + (HasBottomFrame(*c) ? kDotMatrixRow : 0);
-        bottom = std::max(bottom, b);
+    for (const ObjectKind& kind : Kinds(band)) {
+        const TqbxComponent& c = *kind.Object;
+        bottom = std::max(bottom, c.Top() + c.Height() + (kind.DotMatrixBottomFrame ? kDotMatrixRow : 0));
     }
     if (band.Stretched)
         band.SetHeight(bottom);
     report_.CurrentObjectName = band.Name();
     CallHandler(band, band.OnAfterCalcHeight, "OnAfterCalcHeight");
-    for (TqbxComponent* c : band.Objects())
-        if (auto* s = dynamic_cast<TqbxStretcheable*>(c); s && s->StretchMode == smMaxHeight)
-            s->SetHeight(bottom - s->Top() - (HasBottomFrame(*c) ? kDotMatrixRow : 0));
+    for (const ObjectKind& kind : Kinds(band))
+        if (TqbxStretcheable* s = kind.Stretcheable; s && s->StretchMode == smMaxHeight)
+            s->SetHeight(bottom - s->Top() - (kind.DotMatrixBottomFrame ? kDotMatrixRow : 0));
 }
 
 void TqbxEngine::ShiftObjects(TqbxComponent& parent, long double shift, bool parentIsBand)
@@ -148,8 +175,10 @@ void TqbxEngine::OutputBand(TqbxBand& band)
     bool recordBand = data || dynamic_cast<TqbxGroupHeader*>(&band);
     if (!reprintingHeaders_ && band.Visible() && band.StartNewPage && (!recordBand || State(band).BandLine != 1)) {
         startNewPageBand_ = &band;
-        if (auto* header = dynamic_cast<TqbxGroupHeader*>(&band); header && header->ResetPageNumbers)
+        if (auto* header = dynamic_cast<TqbxGroupHeader*>(&band); header && header->ResetPageNumbers) {
             pages_.ResetLogicalPageNumber();
+            countersPage_ = -2;
+        }
         NewPage();
         startNewPageBand_ = nullptr;
     }
@@ -202,8 +231,8 @@ void TqbxEngine::OutputBand(TqbxBand& band)
 void TqbxEngine::ShowSubreports(TqbxBand& band)
 {
     std::vector<TqbxSubreport*> subreports;
-    for (TqbxComponent* c : band.Objects())
-        if (auto* sub = dynamic_cast<TqbxSubreport*>(c); sub && sub->Visible() && !sub->PrintOnParent && sub->Page())
+    for (const ObjectKind& kind : Kinds(band))
+        if (TqbxSubreport* sub = kind.Subreport; sub && sub->Visible() && !sub->PrintOnParent && sub->Page())
             subreports.push_back(sub);
     if (subreports.empty())
         return;
@@ -287,15 +316,16 @@ void TqbxEngine::ShowSubreportsOnParent(TqbxBand& band)
 
 void TqbxEngine::FinishBand(TqbxBand& band)
 {
+    const std::vector<ObjectKind>& kinds = Kinds(band);
     if (band.Visible()) {
-        for (TqbxComponent* c : band.Objects())
-            if (auto* object = dynamic_cast<TqbxReportComponent*>(c)) {
+        for (const ObjectKind& kind : kinds)
+            if (TqbxReportComponent* object = kind.Component) {
                 report_.CurrentObjectName = object->Name();
                 CallHandler(*object, object->OnAfterPrint(), "OnAfterPrint");
             }
     }
-    for (TqbxComponent* c : band.Objects())
-        if (auto* object = dynamic_cast<TqbxReportComponent*>(c))
+    for (const ObjectKind& kind : kinds)
+        if (TqbxReportComponent* object = kind.Component)
             object->AfterPrint();
     report_.CurrentObjectName = band.Name();
     if (band.Visible())
@@ -395,9 +425,9 @@ void TqbxEngine::AddPageOutline()
 
 void TqbxEngine::ResetSuppressValues(TqbxBand& band)
 {
-    for (TqbxComponent* c : band.Objects())
-        if (auto* memo = dynamic_cast<TqbxCustomMemoView*>(c))
-            memo->ResetSuppressed();
+    for (const ObjectKind& kind : Kinds(band))
+        if (kind.Memo)
+            kind.Memo->ResetSuppressed();
 }
 
 // A band with AllowSplit taller than the free space goes out in pieces, one per column or page.

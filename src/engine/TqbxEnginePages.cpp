@@ -78,6 +78,7 @@ bool TqbxEngine::Run()
             if (DoublePass()) {
                 TotalPages = report_.RunCounters.TotalPages = pages_.PageCount();
                 pages_.ClearFirstPass();
+                countersPage_ = -2;
                 FinalPass = report_.FinalPass = true;
                 RunPages();
             }
@@ -193,6 +194,7 @@ void TqbxEngine::StartPage()
     isLastPage_ = false;
     if (page_->ResetPageNumbers)
         pages_.ResetLogicalPageNumber();
+    countersPage_ = -2;
     auto dropTitle = [&] {
         for (HeaderEntry& e : headerList_)
             if (e.Band == title)
@@ -220,7 +222,7 @@ void TqbxEngine::StartPage()
 void TqbxEngine::StartOutputPage()
 {
     pages_.AddPage(*page_);
-    report_.RunCounters.CurPage = pages_.CurPage;
+    countersPage_ = -2;
     CurY = 0;
     if (auto* overlay = dynamic_cast<TqbxOverlay*>(FindBand("TqbxOverlay")); overlay && !overlay->PrintOnTop) {
         ShowBand(overlay);

@@ -10,6 +10,7 @@
 #include "report/TqbxReport.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace qbx {
 namespace {
@@ -21,10 +22,16 @@ bool SameValue(const Variant& a, const Variant& b)
     return a.ToText() == b.ToText();
 }
 
+// Lets the preview and the progress window repaint and take a click, at most every 20 ms: asking the
+// window system on every record would cost more than printing it.
 void ProcessMessages()
 {
-    if (HasPlatform())
-        CurrentPlatform().GetUi().ProcessMessages();
+    static auto last = std::chrono::steady_clock::time_point();
+    auto now = std::chrono::steady_clock::now();
+    if (now - last < std::chrono::milliseconds(20) || !HasPlatform())
+        return;
+    last = now;
+    CurrentPlatform().GetUi().ProcessMessages();
 }
 
 } // namespace
