@@ -101,12 +101,14 @@ private:
         int ChildCount = -1;
         long double PreparedHeight = 0, MaxY = 0;
         bool ShiftTreeBuilt = false;
+        bool HasVBands = false; // some of its objects became cells of vertical bands
         std::vector<ObjectKind> Kinds; // of Objects, in order
     };
     struct ObjectState
     {
         std::vector<TqbxComponent*> ShiftList;
         long double ShiftDelta = 0, SavedHeight = 0;
+        TqbxBand* OriginBand = nullptr; // for a cell of a vertical band: the horizontal band it came from
     };
     struct HeaderEntry
     {
@@ -120,7 +122,8 @@ private:
     ObjectState& State(TqbxComponent& object) { return objects_[&object]; }
 
     // Structure (TqbxEngineStructure.cpp).
-    void BuildBandStructure(TqbxReportPage& page);
+    void BuildBandStructure(TqbxReportPage& page, bool vertical);
+    void MoveIntoVerticalBands(TqbxBand& band, const std::vector<TqbxBand*>& verticals);
     void BuildShiftTree(TqbxBand& band);
     void CollectDetails(TqbxBand& parent, std::vector<TqbxBand*>& list, std::size_t from);
     bool CheckDataSets();
@@ -140,6 +143,12 @@ private:
     void ResetSuppressValues(TqbxBand& band);
     void ShowSubreports(TqbxBand& band);
     void ShowSubreportsOnParent(TqbxBand& band);
+
+    // Vertical bands (TqbxEngineVertical.cpp).
+    void RunVerticalBands(TqbxBand& hband);
+    void RunVBands(const std::vector<TqbxBand*>& list);
+    void ShowVBand(TqbxBand& vband);
+    void OutputSplitRow();
     void CallHandler(const TqbxComponent& sender, const std::string& handler, const char* event);
 
     // Pages (TqbxEnginePages.cpp).
@@ -169,7 +178,10 @@ private:
 
     std::unordered_map<const TqbxBand*, BandState> bands_;
     std::unordered_map<const TqbxComponent*, ObjectState> objects_;
-    std::unordered_map<const TqbxReportPage*, std::vector<TqbxBand*>> masterBands_;
+    std::unordered_map<const TqbxReportPage*, std::vector<TqbxBand*>> masterBands_, vMasterBands_;
+    std::vector<TqbxBand*> vHeaderList_; // vertical headers shown again in every chunk of a wide row
+    std::vector<int> vPageSplits_; // where the cells of CurHBand go on to the next page
+    TqbxBand* curHBand_ = nullptr; // the horizontal band whose cells the vertical bands make
     std::vector<HeaderEntry> headerList_;
     TqbxReportPage* page_ = nullptr;
     TqbxBand* curBand_ = nullptr;

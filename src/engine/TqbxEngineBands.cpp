@@ -73,23 +73,31 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
         report_.RunCounters.LogicalTotalPages = pages_.GetLogicalTotalPages();
     }
     BuildShiftTree(band);
-    report_.CurrentObjectName = band.Name();
-    band.BeforePrint();
-    CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
+    bool eventsRan = &band == curHBand_; // a row crossed by vertical bands had its events already
+    if (!eventsRan) {
+        report_.CurrentObjectName = band.Name();
+        band.BeforePrint();
+        CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
+    }
     bool stretched = false, onParent = false;
-    for (const ObjectKind& kind : Kinds(band)) {
+    const std::vector<ObjectKind>& kinds = Kinds(band);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const ObjectKind& kind = kinds[i];
         TqbxReportComponent* object = kind.Component;
         if (!object)
             continue;
+        bool cell = eventsRan; // the row's objects and the cells of vertical bands have their data
         if (kind.Subreport && kind.Subreport->PrintOnParent && kind.Subreport->Visible())
             onParent = true;
-        report_.CurrentObjectName = object->Name();
-        object->BeforePrint();
-        if (band.Visible()) {
-            CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
-            if (object->Visible()) {
-                object->GetData();
-                CallHandler(*object, object->OnAfterData(), "OnAfterData");
+        if (!cell) {
+            report_.CurrentObjectName = object->Name();
+            object->BeforePrint();
+            if (band.Visible()) {
+                CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
+                if (object->Visible()) {
+                    object->GetData();
+                    CallHandler(*object, object->OnAfterData(), "OnAfterData");
+                }
             }
         }
         TqbxStretcheable* stretcheable = kind.Stretcheable;
@@ -170,6 +178,36 @@ void TqbxEngine::ShowBand(TqbxBand* band)
 
 void TqbxEngine::OutputBand(TqbxBand& band)
 {
+    bool crossed = State(band).HasVBands;
+    std::vector<int> splits;
+    if (crossed) {
+        // The row and its own objects take their data first, while Line is still the row's.
+        report_.CurrentObjectName = band.Name();
+        band.BeforePrint();
+        CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
+        for (const ObjectKind& kind : Kinds(band)) {
+            TqbxReportComponent* object = kind.Component;
+            if (!object)
+                continue;
+            report_.CurrentObjectName = object->Name();
+            object->BeforePrint();
+            if (band.Visible()) {
+                CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
+                if (object->Visible()) {
+                    object->GetData();
+                    CallHandler(*object, object->OnAfterData(), "OnAfterData");
+                }
+            }
+        }
+        RunVerticalBands(band);
+        CurX = 0;
+        pages_.AddMode = TqbxAddMode::amAdd;
+        splits = vPageSplits_;
+    }
+    if (band.Vertical) {
+        ShowVBand(band);
+        return;
+    }
     auto* data = dynamic_cast<TqbxDataBand*>(&band);
     bool multiColumn = data && data->Columns > 1;
     bool recordBand = data || dynamic_cast<TqbxGroupHeader*>(&band);
@@ -213,6 +251,10 @@ void TqbxEngine::OutputBand(TqbxBand& band)
             if (redirectBand_) {
                 auto* copy = new TqbxNullBand(redirectBand_.get());
                 copy->AssignAll(band);
+            } else if (crossed) {
+                vPageSplits_ = splits;
+                curHBand_ = &band;
+                OutputSplitRow();
             } else if (!(reprintingHeaders_ && pages_.BandExists(band))) {
                 pages_.AddObject(band);
             }
@@ -224,6 +266,8 @@ void TqbxEngine::OutputBand(TqbxBand& band)
         FinishBand(band);
         ShowSubreports(band);
     }
+    if (crossed)
+        curHBand_ = nullptr;
 }
 
 // Subreports of a printed band run side by side, each from the band's top, and output goes on below the

@@ -48,6 +48,8 @@ bool TqbxEngine::Run()
     bands_.clear();
     objects_.clear();
     masterBands_.clear();
+    vMasterBands_.clear();
+    curHBand_ = nullptr;
     report_.RunCounters = {};
     report_.RunCounters.StartDate = StartDate;
     report_.RunCounters.StartTime = StartTime;
@@ -59,8 +61,10 @@ bool TqbxEngine::Run()
         report_.FinalPass = true;
     };
     try {
-        for (TqbxReportPage* page : ReportPages(report_))
-            BuildBandStructure(*page);
+        for (TqbxReportPage* page : ReportPages(report_)) {
+            BuildBandStructure(*page, false);
+            BuildBandStructure(*page, true);
+        }
         if (report_.Errors.Empty() && CheckDataSets()) {
             report_.DataSets.Initialize();
             CallHandler(report_, report_.OnStartReport(), "OnStartReport");

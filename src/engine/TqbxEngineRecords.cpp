@@ -279,11 +279,20 @@ void TqbxEngine::CheckColumns(TqbxDataBand& band, int rowPos, long double rowY)
 
 void TqbxEngine::AddToHeaderList(TqbxBand& band)
 {
-    headerList_.push_back({ &band, originX_, keeping_ });
+    if (band.Vertical)
+        vHeaderList_.push_back(&band);
+    else
+        headerList_.push_back({ &band, originX_, keeping_ });
 }
 
 void TqbxEngine::RemoveFromHeaderList(TqbxBand* band)
 {
+    if (band && band->Vertical) {
+        auto v = std::find(vHeaderList_.begin(), vHeaderList_.end(), band);
+        if (v != vHeaderList_.end())
+            vHeaderList_.erase(v);
+        return;
+    }
     auto it
         = std::find_if(headerList_.begin(), headerList_.end(), [&](const HeaderEntry& e) { return e.Band == band; });
     if (band && it != headerList_.end())

@@ -69,23 +69,30 @@ bool TqbxCustomEngine::DoublePass() const
     return report_.EngineOptions.DoublePass;
 }
 
-void TqbxEngine::BuildBandStructure(TqbxReportPage& page)
+void TqbxEngine::BuildBandStructure(TqbxReportPage& page, bool vertical)
 {
     page.UpdateDimensions();
     long double printableWidth = (page.PaperWidth() - page.LeftMargin - page.RightMargin) * qb01cm;
-    std::vector<TqbxBand*> bands = BandsOf(page);
-    for (TqbxBand* band : bands) {
+    long double printableHeight = (page.PaperHeight() - page.TopMargin - page.BottomMargin) * qb01cm;
+    std::vector<TqbxBand*> all = BandsOf(page), bands, verticals;
+    for (TqbxBand* band : all) {
         if (band->Vertical)
-            throw ENotAvailable("Vertical bands are not available yet: " + band->Name());
-        band->SetWidth(printableWidth - band->Left());
+            band->SetHeight(printableHeight - band->Top());
+        else
+            band->SetWidth(printableWidth - band->Left());
         band->AlignChildren();
+        if (band->Vertical == vertical)
+            bands.push_back(band);
+        if (band->Vertical)
+            verticals.push_back(band);
     }
-    masterBands_[&page].clear();
+    (vertical ? vMasterBands_ : masterBands_)[&page].clear();
     for (TqbxBand* band : bands) {
         BuildShiftTree(*band);
         BandState& state = State(*band);
         state.SubBands.clear();
         state.HeaderBand = state.FooterBand = state.GroupBand = nullptr;
+        state.HasVBands = false;
         if (auto* data = dynamic_cast<TqbxDataBand*>(band)) {
             state.DataSet = data->DataSet();
             if (!state.DataSet && data->RowCount() > 0) {
@@ -93,6 +100,8 @@ void TqbxEngine::BuildBandStructure(TqbxReportPage& page)
                 data->Counter().Initialize();
             }
         }
+        if (!vertical && !dynamic_cast<TqbxOverlay*>(band))
+            MoveIntoVerticalBands(*band, verticals);
     }
 
     // Bands 4 to 13 ordered by their position; a second band at the same position takes no part.
@@ -102,7 +111,7 @@ void TqbxEngine::BuildBandStructure(TqbxReportPage& page)
         if (number < kHeader || number > kGroupFooter)
             continue;
         char key[32];
-        std::snprintf(key, sizeof key, "%9.2f", static_cast<double>(band->Top()));
+        std::snprintf(key, sizeof key, "%9.2f", static_cast<double>(vertical ? band->Left() : band->Top()));
         byTop.emplace(key, band);
     }
     std::vector<TqbxBand*> list;
@@ -173,12 +182,29 @@ void TqbxEngine::BuildBandStructure(TqbxReportPage& page)
         }
         TqbxBand* master = list[i];
         if (State(*master).DataSet)
-            masterBands_[&page].push_back(master);
+            (vertical ? vMasterBands_ : masterBands_)[&page].push_back(master);
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
         CollectDetails(*master, list, i);
     }
     for (TqbxBand* band : list)
         report_.Errors.Add(Res("enBandPos") + " " + band->Name());
+}
+
+// Objects of a horizontal band that lie within a vertical band's extent become that band's cells.
+void TqbxEngine::MoveIntoVerticalBands(TqbxBand& band, const std::vector<TqbxBand*>& verticals)
+{
+    std::vector<TqbxComponent*> objects(band.Objects().begin(), band.Objects().end());
+    for (TqbxComponent* c : objects)
+        for (TqbxBand* v : verticals) {
+            long double left = c->AbsLeft(), vLeft = v->AbsLeft();
+            if (left >= vLeft - 0.0001L && vLeft + v->Width() + 0.0001L >= left + c->Width()) {
+                State(*c).OriginBand = &band;
+                c->SetParent(v);
+                c->SetLeft(left - vLeft);
+                State(band).HasVBands = true;
+                break;
+            }
+        }
 }
 
 void TqbxEngine::CollectDetails(TqbxBand& parent, std::vector<TqbxBand*>& list, std::size_t from)

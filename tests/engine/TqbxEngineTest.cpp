@@ -380,6 +380,61 @@ TEST_F(EngineTest, SubreportsPrintedOnTheirParentJoinTheBand)
     EXPECT_EQ(page->Objects()[0]->Height(), 68) << "the stretched band holds them";
 }
 
+// A horizontal band "Row" (label at 0, a cell memo at 300) crossed by a vertical data band "V" at 300.
+void CrossLayout(EngineTest& test, TqbxReportPage& page, int rows, int columns)
+{
+    (void)test;
+    auto* row = static_cast<TqbxDataBand*>(page.FindObject("Row"));
+    row->SetRowCount(rows);
+    auto* label = new TqbxMemoView(row);
+    label->SetName("Label");
+    label->SetBounds(0, 0, 50, 18);
+    label->Memo.SetText(u"row [Line]");
+    auto* cell = new TqbxMemoView(row);
+    cell->SetName("Cell");
+    cell->SetBounds(300, 0, 80, 18);
+    cell->Memo.SetText(u"c[Line]");
+    auto* v = new TqbxMasterData(&page);
+    v->SetName("V");
+    v->Vertical = true;
+    v->SetBounds(300, 0, 80, 100);
+    v->SetRowCount(columns);
+}
+
+std::vector<std::string> Cells(TqbxReportPage& page, std::size_t band)
+{
+    std::vector<std::string> cells;
+    for (TqbxComponent* c : page.Objects()[band]->Objects())
+        cells.push_back(
+            static_cast<TqbxMemoView*>(c)->Memo.JoinedUtf8() + "@" + std::to_string(static_cast<int>(c->Left())));
+    return cells;
+}
+
+TEST_F(EngineTest, VerticalBandsGiveEachRowItsCells)
+{
+    TqbxReportPage& page = Build({ { "TqbxMasterData", "Row" } });
+    CrossLayout(*this, page, 2, 3);
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 1);
+    TqbxReportPage* built = report.PreviewPages().GetPage(0);
+    ASSERT_EQ(built->Objects().size(), 2u);
+    EXPECT_EQ(Cells(*built, 0), (std::vector<std::string> { "row 1@0", "c1@0", "c2@80", "c3@160" }));
+    EXPECT_EQ(Cells(*built, 1), (std::vector<std::string> { "row 2@0", "c1@0", "c2@80", "c3@160" }));
+}
+
+TEST_F(EngineTest, RowsWiderThanThePageContinueOnTheNextPageAtTheSameHeight)
+{
+    TqbxReportPage& page = Build({ { "TqbxMasterData", "Row" } });
+    CrossLayout(*this, page, 1, 12); // 12 cells of 80 on 718 pixels: 8, then 4
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    TqbxReportPage* first = report.PreviewPages().GetPage(0);
+    EXPECT_EQ(Cells(*first, 0).size(), 9u) << "the label and eight cells";
+    TqbxReportPage* second = report.PreviewPages().GetPage(1);
+    EXPECT_EQ(Cells(*second, 0), (std::vector<std::string> { "c9@0", "c10@80", "c11@160", "c12@240" }));
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "Row@0" }));
+}
+
 TEST_F(EngineTest, PreparedPagesSurviveAQp3RoundTrip)
 {
     Build({ { "TqbxPageHeader", "PH" }, { "TqbxMasterData", "MD", 20, Rows(70) }, { "TqbxPageFooter", "PF" } });
