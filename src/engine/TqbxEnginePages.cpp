@@ -150,8 +150,12 @@ void TqbxEngine::RunPageInstance()
         return;
     StartPage();
     ShowPageObjects();
-    CallHandler(*page_, page_->OnManualBuild, "OnManualBuild");
-    RunBands(masterBands_[page_]);
+    if (report_.OnManualBuild)
+        report_.OnManualBuild(*page_);
+    else if (!page_->OnManualBuild.empty())
+        CallHandler(*page_, page_->OnManualBuild, "OnManualBuild");
+    else
+        RunBands(masterBands_[page_]);
     isLastPage_ = true;
     if (page_->EndlessHeight || page_->EndlessWidth) {
         long double width = page_->EndlessWidth ? page_->LeftMargin * qb01cm + PageWidth + page_->RightMargin * qb01cm

@@ -118,6 +118,8 @@ public:
     // The mouse over a view of a prepared page, and a click on one (which may modify the view).
     std::function<void(TqbxComponent& view)> OnMouseOverObject;
     std::function<void(TqbxComponent& view, bool& modified)> OnClickObject;
+    // Builds a page instance in place of the automatic band loop (it calls the engine's ShowBand).
+    std::function<void(TqbxComponent& page)> OnManualBuild;
 
     // Resets the report to an empty template.
     void Clear() override;

@@ -167,6 +167,31 @@ TEST_F(EngineTest, PageFooterRulesAndStartNewPage)
     EXPECT_EQ(Layout(2), (std::vector<std::string> { "MD@0", "PF@1026.92981" }));
 }
 
+TEST_F(EngineTest, PageHeadersTitlesAndManualBuilds)
+{
+    TqbxReportPage& page = Build({ { "TqbxReportTitle", "Title" },
+        { "TqbxPageHeader", "PH", 20, [](TqbxBand& b) { static_cast<TqbxPageHeader&>(b).PrintOnFirstPage = false; } },
+        { "TqbxMasterData", "MD", 500, Rows(3) } });
+    page.TitleBeforeHeader = false;
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "Title@0", "MD@20", "MD@520" })) << "no page header on page 1";
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "PH@0", "MD@20" }));
+
+    int built = 0;
+    report.OnManualBuild = [&](TqbxComponent& p) {
+        ++built;
+        auto& engine = report.Engine();
+        engine.ShowBand(static_cast<TqbxBand*>(p.FindObject("MD")));
+        engine.NewPage();
+        engine.ShowBand(static_cast<TqbxBand*>(p.FindObject("MD")));
+    };
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(built, 1);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "Title@0", "MD@20" })) << "the host's bands instead of the loop";
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "PH@0", "MD@20" }));
+}
+
 TEST_F(EngineTest, ATallBandMovesOnceAndOverflowsThePage)
 {
     Build({ { "TqbxMasterData", "Small", 20, Rows(1) }, { "TqbxDetailData", "Tall", 1500, Rows(1) } });
