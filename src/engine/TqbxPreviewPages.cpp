@@ -38,6 +38,7 @@ TqbxPreviewPages::TqbxPreviewPages(TqbxReport& report)
     , outline_(*this)
 {
     root().Name = "preparedreport";
+    document_.KeepDeferredMarkers = true;
 }
 
 TqbxPreviewPages::~TqbxPreviewPages()

@@ -89,6 +89,8 @@ public:
     void ReadHeader(); // the first tag must begin with "?xml"
     // When false, ld="0" is an attribute like any other (the script engine's documents).
     bool DeferredMarkers = true;
+    // Read whole, a marked item still stays Unloadable, so that it is written with its marker again.
+    bool KeepDeferredMarkers = false;
     std::int64_t Position() const { return position_; }
     // The stream ended while an element was still open (what was read is kept).
     bool Truncated() const { return truncated_; }
@@ -135,6 +137,8 @@ public:
 
     bool AutoIndent = false;
     std::string TempDir; // folder of the temporary file; empty = the system temporary folder
+    // Items read whole keep their deferred-loading mark (prepared reports save back byte for byte).
+    bool KeepDeferredMarkers = false;
     TqbxXMLItem& Root() { return *root_; }
 
     // Reads a document from a stream the caller keeps; nothing is left unloaded.

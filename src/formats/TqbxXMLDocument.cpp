@@ -124,6 +124,7 @@ void TqbxXMLDocument::LoadFromStream(std::unique_ptr<std::istream> in, bool allo
         source_ = std::move(in);
     std::istream& stream = allowPartialLoading ? *source_ : *in;
     TqbxXMLReader reader(stream);
+    reader.KeepDeferredMarkers = KeepDeferredMarkers;
     reader.ReadHeader();
     reader.ReadItem(*root_, allowPartialLoading);
     complete_ = !reader.Truncated();

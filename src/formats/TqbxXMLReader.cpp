@@ -118,8 +118,9 @@ bool TqbxXMLReader::ReadItem(TqbxXMLItem& item, bool allowPartial)
     std::size_t marker = DeferredMarkers ? AsciiLower(item.Text).find(" ld=\"0\"") : std::string::npos;
     if (marker != std::string::npos) {
         item.Text.erase(marker, 7);
-        if (allowPartial) {
+        if (allowPartial || KeepDeferredMarkers)
             item.Unloadable = true;
+        if (allowPartial) {
             item.Clear();
             item.Offset = start;
             item.Source = &in_;

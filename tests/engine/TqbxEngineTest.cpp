@@ -44,6 +44,27 @@ protected:
         report.EngineOptions.NewSilentMode = simSilent;
     }
 
+    // Every prepared report of these tests also goes through a .qp3 and comes back the same.
+    void TearDown() override
+    {
+        TqbxPreviewPages& mine = report.PreviewPages();
+        if (mine.PageCount() == 0)
+            return;
+        std::ostringstream out;
+        mine.SaveToStream(out);
+        TqbxReport other;
+        other.PreviewPages().LoadFromStream(std::make_unique<std::istringstream>(out.str()), false);
+        ASSERT_EQ(other.PreviewPages().PageCount(), mine.PageCount());
+        for (int p = 0; p < mine.PageCount(); ++p) {
+            SCOPED_TRACE(p);
+            std::size_t objects = mine.GetPage(p)->AllObjects().size();
+            EXPECT_EQ(other.PreviewPages().GetPage(p)->AllObjects().size(), objects);
+        }
+        std::ostringstream again;
+        other.PreviewPages().SaveToStream(again);
+        EXPECT_EQ(again.str(), out.str()) << "saved again byte for byte";
+    }
+
     // An A4 page with 10 mm margins (printable height 1046.93) holding the bands top to bottom.
     TqbxReportPage& Build(const std::vector<BandSpec>& bands)
     {
@@ -279,6 +300,14 @@ TEST_F(EngineTest, TwoPassesKnowTheTotalOnTheFirstPage)
     }
 }
 
+void GiveGroups(TqbxUserDataSet& orders)
+{
+    orders.OnGetValue = [&orders](const std::string&, Variant& value) {
+        static const char* groups[] = { "A", "A", "B", "C", "C", "C" };
+        value = Variant(groups[std::clamp(orders.RecNo, 0, 5)]);
+    };
+}
+
 // A data set on the report's data page whose records carry the field "Group" (A A B C C C).
 TqbxUserDataSet& Orders(TqbxReport& report)
 {
@@ -288,10 +317,7 @@ TqbxUserDataSet& Orders(TqbxReport& report)
     orders->RangeEnd = reCount;
     orders->RangeEndCount = 6;
     orders->Fields = { "Group" };
-    orders->OnGetValue = [orders](const std::string&, Variant& value) {
-        static const char* groups[] = { "A", "A", "B", "C", "C", "C" };
-        value = Variant(groups[std::clamp(orders->RecNo, 0, 5)]);
-    };
+    GiveGroups(*orders);
     report.DataSets.Add();
     report.DataSets.Item(report.DataSets.Count() - 1)->SetDataSetName("Orders");
     return *orders;
@@ -309,6 +335,61 @@ TEST_F(EngineTest, GroupsBreakOnTheirConditionAndHideSingleRecordFooters)
     EXPECT_EQ(Layout(0),
         (std::vector<std::string> {
             "GH@0", "MD@20", "MD@40", "GF@60", "GH@80", "MD@100", "GH@120", "MD@140", "MD@160", "MD@180", "GF@200" }));
+}
+
+TEST_F(EngineTest, DrillDownGroupsShowOnlyTheExpandedGroups)
+{
+    TqbxUserDataSet& orders = Orders(report);
+    Build({ { "TqbxGroupHeader", "GH", 20,
+                [](TqbxBand& b) {
+                    static_cast<TqbxGroupHeader&>(b).Condition = "Orders.\"Group\"";
+                    static_cast<TqbxGroupHeader&>(b).DrillDown = true;
+                } },
+        { "TqbxMasterData", "MD", 20, [&](TqbxBand& b) { static_cast<TqbxDataBand&>(b).SetDataSet(&orders); } },
+        { "TqbxGroupFooter", "GF" } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "GH@0", "GH@20", "GH@40" })) << "every group collapsed";
+    report.DrillDownList = { "GH.2" };
+    // The run gave the report back its template: the data set is a new object without the host's callback.
+    GiveGroups(static_cast<TqbxUserDataSet&>(*report.FindObject("Orders")));
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "GH@0", "GH@20", "MD@40", "GF@60", "GH@80" }))
+        << "the second group expanded";
+}
+
+TEST_F(EngineTest, MultiColumnBandsFillRowsAndHeadersReprintOnNewPages)
+{
+    Build({ { "TqbxMasterData", "MD", 20, [](TqbxBand& b) {
+                 auto& data = static_cast<TqbxDataBand&>(b);
+                 data.SetRowCount(7);
+                 data.Columns = 3;
+                 data.ColumnWidth = 200;
+                 data.ColumnGap = 10;
+             } } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "MD@0", "MD@0", "MD@0", "MD@20", "MD@20", "MD@20", "MD@40" }));
+    TqbxXMLItem& page = *report.PreviewPages().PagesItem().Items(0);
+    EXPECT_EQ(page.Items(1)->Prop("l") + " " + page.Items(2)->Prop("l") + " " + page.Items(6)->Prop("l"), "210 420 ");
+
+    report.Clear();
+    Build({ { "TqbxHeader", "H", 20, [](TqbxBand& b) { static_cast<TqbxHeader&>(b).ReprintOnNewPage = true; } },
+        { "TqbxMasterData", "Rows", 20, Rows(60) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 2);
+    EXPECT_EQ(Count(0, "Rows"), 51u);
+    EXPECT_EQ(Layout(1).front(), "H@0") << "the header is shown again on the new page";
+    EXPECT_EQ(Count(1, "Rows"), 9u);
+}
+
+TEST_F(EngineTest, RowCountLimitsADataSet)
+{
+    TqbxUserDataSet& orders = Orders(report);
+    Build({ { "TqbxMasterData", "MD", 20, [&](TqbxBand& b) {
+                 static_cast<TqbxDataBand&>(b).SetDataSet(&orders);
+                 static_cast<TqbxDataBand&>(b).SetRowCount(3);
+             } } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    EXPECT_EQ(Count(0, "MD"), 3u) << "three of the six records";
 }
 
 TEST_F(EngineTest, KeepTogetherMovesAMasterWithItsDetails)
