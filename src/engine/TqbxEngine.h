@@ -129,6 +129,8 @@ private:
     bool CheckDataSets();
 
     // Bands (TqbxEngineBands.cpp).
+    // An object's print-time events and data: BeforePrint always, the rest only on a visible band.
+    void TakeData(TqbxReportComponent& object, bool bandVisible);
     void PrepareBand(TqbxBand& band);
     void ShiftObjects(TqbxComponent& parent, long double shift, bool parentIsBand);
     void OutputBand(TqbxBand& band);

@@ -61,6 +61,19 @@ void TqbxEngine::CallHandler(const TqbxComponent& sender, const std::string& han
             + ") needs the script engine");
 }
 
+void TqbxEngine::TakeData(TqbxReportComponent& object, bool bandVisible)
+{
+    report_.CurrentObjectName = object.Name();
+    object.BeforePrint();
+    if (!bandVisible)
+        return;
+    CallHandler(object, object.OnBeforePrint(), "OnBeforePrint");
+    if (object.Visible()) {
+        object.GetData();
+        CallHandler(object, object.OnAfterData(), "OnAfterData");
+    }
+}
+
 void TqbxEngine::PrepareBand(TqbxBand& band)
 {
     curBand_ = &band;
@@ -89,17 +102,8 @@ void TqbxEngine::PrepareBand(TqbxBand& band)
         bool cell = eventsRan; // the row's objects and the cells of vertical bands have their data
         if (kind.Subreport && kind.Subreport->PrintOnParent && kind.Subreport->Visible())
             onParent = true;
-        if (!cell) {
-            report_.CurrentObjectName = object->Name();
-            object->BeforePrint();
-            if (band.Visible()) {
-                CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
-                if (object->Visible()) {
-                    object->GetData();
-                    CallHandler(*object, object->OnAfterData(), "OnAfterData");
-                }
-            }
-        }
+        if (!cell)
+            TakeData(*object, band.Visible());
         TqbxStretcheable* stretcheable = kind.Stretcheable;
         State(*kind.Object).ShiftDelta = 0;
         if (band.Visible() && object->Visible() && stretcheable && stretcheable->StretchMode != smDontStretch) {
@@ -185,20 +189,9 @@ void TqbxEngine::OutputBand(TqbxBand& band)
         report_.CurrentObjectName = band.Name();
         band.BeforePrint();
         CallHandler(band, band.OnBeforePrint(), "OnBeforePrint");
-        for (const ObjectKind& kind : Kinds(band)) {
-            TqbxReportComponent* object = kind.Component;
-            if (!object)
-                continue;
-            report_.CurrentObjectName = object->Name();
-            object->BeforePrint();
-            if (band.Visible()) {
-                CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
-                if (object->Visible()) {
-                    object->GetData();
-                    CallHandler(*object, object->OnAfterData(), "OnAfterData");
-                }
-            }
-        }
+        for (const ObjectKind& kind : Kinds(band))
+            if (kind.Component)
+                TakeData(*kind.Component, band.Visible());
         RunVerticalBands(band);
         CurX = 0;
         pages_.AddMode = TqbxAddMode::amAdd;

@@ -96,11 +96,7 @@ void TqbxEngine::ShowVBand(TqbxBand& vband)
             auto* object = dynamic_cast<TqbxReportComponent*>(c);
             if (!object || State(*c).OriginBand != curHBand_)
                 continue;
-            report_.CurrentObjectName = object->Name();
-            object->BeforePrint();
-            CallHandler(*object, object->OnBeforePrint(), "OnBeforePrint");
-            object->GetData();
-            CallHandler(*object, object->OnAfterData(), "OnAfterData");
+            TakeData(*object, true);
             TqbxComponent* cell = ClassRegistry::Instance().Create(object->ClassName(), curHBand_);
             cell->Assign(*object);
             cell->SetAliasName(object->AliasName());
