@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "base/Exceptions.h"
+#include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "engine/TqbxPreviewPages.h"
 #include "report/TqbxReport.h"
@@ -22,8 +23,6 @@ bool Readable(const std::string& fileName)
 // What each command still waits for, in the user's terms.
 const char* MissingPiece(const std::string& command)
 {
-    if (command == "export")
-        return "exporting prepared pages";
     if (command == "print")
         return "printing";
     return "the preview window";
@@ -115,6 +114,8 @@ int RunCommand(const Options& options, std::ostream& out, std::ostream& err)
         return RunInfo(options, out, err);
     if (options.Command == "prepare")
         return RunPrepare(options, err);
+    if (options.Command == "export")
+        return RunExport(options, err);
     err << "qbx " << options.Command << ": not available yet (" << MissingPiece(options.Command) << " is not built)\n";
     return exitUsage;
 }

@@ -1,0 +1,112 @@
+// qbx export to PNG: every page drawn on a white sheet of its paper size at the asked resolution, by
+// the same drawing code as the screen, one file per page (OUT.png for one page, else OUT-N.png).
+#include "cli/ExportCommand.h"
+
+#include "base/Exceptions.h"
+#include "base/PageRange.h"
+#include "base/Rounding.h"
+#include "base/Units.h"
+#include "cli/CommandLine.h"
+#include "engine/TqbxPreviewPages.h"
+#include "platform/Files.h"
+#include "platform/qt/QtCanvas.h"
+#include "report/TqbxPages.h"
+#include "report/TqbxReport.h"
+
+#include <ostream>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QImage>
+
+namespace qbx::cli {
+namespace {
+
+std::string LowerExtension(const std::string& name)
+{
+    std::size_t dot = name.find_last_of('.');
+    std::string ext = dot == std::string::npos ? "" : name.substr(dot);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+// OUT.png for a single page, OUT-N.png (N from 1) when there are several.
+std::string PageFileName(const std::string& output, int pageNumber, bool several)
+{
+    if (!several)
+        return output;
+    std::size_t dot = output.find_last_of('.');
+    return output.substr(0, dot) + "-" + std::to_string(pageNumber) + output.substr(dot);
+}
+
+std::string PngOfPage(TqbxPreviewPages& pages, int index, int dpi)
+{
+    TqbxReportPage* page = pages.GetPage(index);
+    long double scale = static_cast<long double>(dpi) / qbxScreenDpi;
+    int width = RoundToInt(page->PaperWidth() * qb01cm * scale);
+    int height = RoundToInt(page->PaperHeight() * qb01cm * scale);
+    QtCanvas canvas(width, height);
+    pages.DrawPage(index, canvas, scale, scale, 0, 0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!canvas.Image()->save(&buffer, "PNG"))
+        throw EFileError("Cannot encode page " + std::to_string(index + 1) + " as PNG");
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+int RunExport(const Options& options, std::ostream& err)
+{
+    std::string format = LowerExtension(options.Output);
+    if (format != ".png") {
+        err << "qbx export: " << format.substr(1) << " export is not available yet (only PNG is built)\n";
+        return exitUsage;
+    }
+    TqbxReport report;
+    TqbxPreviewPages& pages = report.PreviewPages();
+    try {
+        if (LowerExtension(options.Input) == ".qp3") {
+            pages.LoadFromFile(options.Input, true);
+        } else {
+            report.LoadFromFile(options.Input, true);
+            for (const auto& [name, value] : options.Variables)
+                report.Variables.Set(name, Variant(value));
+            if (!report.Errors.Empty() || !report.PrepareReport(true))
+                return exitReportErrors; // the headless message box printed them
+        }
+    } catch (const Exception& e) {
+        err << "qbx export: " << e.what() << "\n";
+        return exitUsage;
+    }
+    std::vector<PageSpan> spans;
+    ParsePageRange(options.Pages, spans); // checked when the command line was read
+    std::vector<int> selected;
+    for (int i = 0; i < pages.PageCount(); ++i)
+        if (PageInRange(spans, i + 1, pages.PageCount()))
+            selected.push_back(i);
+    if (selected.empty()) {
+        err << "qbx export: no page of " << options.Input << " is in the range '" << options.Pages << "'\n";
+        return exitUsage;
+    }
+    bool terminal = ::isatty(STDERR_FILENO) != 0;
+    try {
+        for (std::size_t n = 0; n < selected.size(); ++n) {
+            int index = selected[n];
+            WriteFileAtomically(
+                PageFileName(options.Output, index + 1, selected.size() > 1), PngOfPage(pages, index, options.Dpi));
+            if (terminal)
+                err << "\rqbx export: page " << n + 1 << " of " << selected.size() << std::flush;
+        }
+    } catch (const Exception& e) {
+        err << (terminal ? "\n" : "") << "qbx export: " << e.what() << "\n";
+        return exitUsage;
+    }
+    if (terminal)
+        err << "\r\033[K" << std::flush;
+    return exitSuccess;
+}
+
+} // namespace qbx::cli
