@@ -9,15 +9,16 @@ seconds=${1:-0}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DQBX_BUILD_FUZZ=ON -DQBX_SANITIZE=ON -DQBX_BUILD_TESTS=OFF
-cmake --build "$build" --target fuzz_xml_reader fuzz_template_load fuzz_prepared_load
+cmake --build "$build" --target fuzz_xml_reader fuzz_template_load fuzz_prepared_load fuzz_template_prepare
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/tests/data/malformed/* "$root"/tests/data/templates/* "$root"/tests/data/prepared/* \
+cp "$root"/tests/data/malformed/* "$root"/tests/data/templates/* "$root"/tests/data/templates-run/* \
+  "$root"/tests/data/prepared/* \
   "$root"/examples/1.qb3 "$corpus"/
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-for target in fuzz_xml_reader fuzz_template_load fuzz_prepared_load; do
+for target in fuzz_xml_reader fuzz_template_load fuzz_prepared_load fuzz_template_prepare; do
   if [ "$seconds" -gt 0 ]; then
     "$build/bin/$target" -max_total_time="$seconds" -artifact_prefix="$build/$target-" "$corpus"
   else
