@@ -197,6 +197,7 @@ private:
     bool keeping_ = false, showingKeptFooter_ = false, isFirstPage_ = false, isLastPage_ = false;
     bool reprintingHeaders_ = false, printingSummary_ = false, pageStarting_ = false, firstReportPage_ = false;
     bool hideHeaders_ = false;
+    bool breaking_ = false; // a band that did not fit is starting a new column or page
 };
 
 } // namespace qbx

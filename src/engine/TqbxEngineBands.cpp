@@ -217,8 +217,10 @@ void TqbxEngine::OutputBand(TqbxBand& band)
     State(band).PreparedHeight = band.Height();
     if (band.Visible()) {
         try {
+            // Bands shown while a page starts (reprinted headers, or any band inside a break) print where
+            // they are: a new page would start with them again, and break again, without end.
             bool fits = multiColumn || dynamic_cast<TqbxOverlay*>(&band) || dynamic_cast<TqbxNullBand*>(&band)
-                || redirectBand_ || FreeSpace() >= band.Height();
+                || redirectBand_ || reprintingHeaders_ || breaking_ || FreeSpace() >= band.Height();
             if (!fits && band.AllowSplit) {
                 SplitBand(band);
                 FinishBand(band);
@@ -235,7 +237,14 @@ void TqbxEngine::OutputBand(TqbxBand& band)
                     FinishBand(band);
                     PrepareBand(band);
                 }
-                NewColumn();
+                breaking_ = true;
+                try {
+                    NewColumn();
+                } catch (...) {
+                    breaking_ = false;
+                    throw;
+                }
+                breaking_ = false;
             }
             if (!dynamic_cast<TqbxNullBand*>(&band)) {
                 band.SetLeft(multiColumn ? band.Left() + CurX : CurX);

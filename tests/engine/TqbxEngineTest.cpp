@@ -222,6 +222,16 @@ TEST_F(EngineTest, ATallBandMovesOnceAndOverflowsThePage)
     EXPECT_EQ(Layout(1), (std::vector<std::string> { "Tall@0" })) << "printed regardless, past the bottom";
 }
 
+TEST_F(EngineTest, AHeaderTallerThanThePageBreaksNoMoreThanOnce)
+{
+    // Found by fuzzing: the reprinted header did not fit its new page either and broke it again, without end.
+    Build({ { "TqbxPageHeader", "PH", 1200 }, { "TqbxMasterData", "MD", 20, Rows(3) } });
+    ASSERT_TRUE(report.PrepareReport(true)) << report.Errors.Text();
+    ASSERT_EQ(Pages(), 4);
+    EXPECT_EQ(Layout(0), (std::vector<std::string> { "PH@0" }));
+    EXPECT_EQ(Layout(1), (std::vector<std::string> { "PH@0", "MD@1200" })) << "printed below the bottom, once";
+}
+
 TEST_F(EngineTest, ColumnsFillLeftToRightThenBreakThePage)
 {
     TqbxReportPage& page = Build({ { "TqbxColumnHeader", "CH" }, { "TqbxMasterData", "MD", 500, Rows(5) } });
