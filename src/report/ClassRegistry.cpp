@@ -4,6 +4,7 @@
 #include "barcode/TqbxBarCodeView.h"
 #include "base/Exceptions.h"
 #include "report/TqbxBands.h"
+#include "report/TqbxCSVDataSet.h"
 #include "report/TqbxDataSets.h"
 #include "report/TqbxDialogPage.h"
 #include "report/TqbxPages.h"
@@ -94,6 +95,7 @@ void RegisterStandardClasses()
     classes.Register(TqbxFrame::StaticClassInfo());
     classes.Register(TqbxStyleItem::StaticClassInfo());
     classes.Register(TqbxUserDataSet::StaticClassInfo()); // a host's data set that templates keep
+    classes.Register(TqbxCSVDataSet::StaticClassInfo());
     RegisterBarcodeClasses();
     RegisterDotMatrixClasses();
 }
