@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "base/Exceptions.h"
+#include "cli/CsvData.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "engine/TqbxPreviewPages.h"
@@ -39,14 +40,16 @@ extern "C" void OnInterrupt(int)
 // Terminated; then, as on any failure, no file is written.
 int RunPrepare(const Options& options, std::ostream& err)
 {
-    if (!options.Data.empty()) {
-        err << "qbx prepare: --data is not available yet (reading CSV data is not built)\n";
-        return exitUsage;
-    }
     TqbxReport report;
     report.LoadFromFile(options.Input, true);
     if (!report.Errors.Empty())
         return exitReportErrors; // the headless message box has printed them
+    try {
+        AttachCsvData(report, options.Data);
+    } catch (const Exception& e) {
+        err << "qbx prepare: " << e.what() << "\n";
+        return exitUsage;
+    }
     for (const auto& [name, value] : options.Variables)
         report.Variables.Set(name, Variant(value));
     bool terminal = ::isatty(STDERR_FILENO) != 0;

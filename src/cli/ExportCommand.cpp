@@ -7,6 +7,7 @@
 #include "base/Rounding.h"
 #include "base/Units.h"
 #include "cli/CommandLine.h"
+#include "cli/CsvData.h"
 #include "engine/TqbxPreviewPages.h"
 #include "platform/Files.h"
 #include "platform/qt/QtCanvas.h"
@@ -72,6 +73,7 @@ int RunExport(const Options& options, std::ostream& err)
             pages.LoadFromFile(options.Input, true);
         } else {
             report.LoadFromFile(options.Input, true);
+            AttachCsvData(report, options.Data);
             for (const auto& [name, value] : options.Variables)
                 report.Variables.Set(name, Variant(value));
             if (!report.Errors.Empty() || !report.PrepareReport(true))

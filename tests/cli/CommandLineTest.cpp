@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -157,6 +158,32 @@ std::pair<int, int> PngSize(const std::string& file)
             | (static_cast<unsigned char>(header[at + 2]) << 8) | static_cast<unsigned char>(header[at + 3]);
     };
     return header.compare(1, 3, "PNG") == 0 ? std::pair { be32(16), be32(20) } : std::pair { 0, 0 };
+}
+
+TEST(CommandLine, DataFromCsvFilesFillTheReport)
+{
+    std::string folder = std::string(QBX_TEST_OUTPUT) + "/csv";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::string out;
+    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/templates-run/people.qb3 --data People=" QBX_TEST_DATA
+                     "/templates-run/people.csv -o "
+                      + folder + "/people.qp3",
+                  out),
+        0)
+        << out;
+    std::ifstream in(folder + "/people.qp3");
+    std::string prepared((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* line : { "u=\"1. Smith, Anna, Berlin\"", "u=\"2. Bob, Paris\"", "u=\"3. \xC3\x89mile, Lyon\"" })
+        EXPECT_NE(prepared.find(line), std::string::npos) << line;
+
+    std::ofstream(folder + "/bad.csv") << "Name,City\nBob,Paris,extra\n";
+    EXPECT_EQ(RunQbx("prepare " QBX_TEST_DATA "/templates-run/people.qb3 --data People=" + folder + "/bad.csv -o "
+                      + folder + "/bad.qp3",
+                  out),
+        1);
+    EXPECT_NE(out.find(folder + "/bad.csv:2:3: the row has 3 cells, the header 2"), std::string::npos) << out;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/bad.qp3"));
 }
 
 TEST(CommandLine, ExportWritesEveryPageAsAPngOfItsPaper)
