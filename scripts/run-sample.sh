@@ -8,6 +8,18 @@ bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQBX_BUILD_TESTS=OFF
 cmake --build "$build"
 
+# A sample report from CSV data, prepared and exported as the command line does it.
+samples="$build/samples"
+mkdir -p "$samples"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+"$build/bin/qbx" prepare "$root/examples/customers.qb3" --data Customers="$root/examples/customers.csv" \
+  -o "$samples/customers.qp3"
+"$build/bin/qbx" export "$samples/customers.qp3" -o "$samples/customers.png"
+echo "run-sample: wrote $samples/customers.qp3 and $samples/customers.png"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  unset QT_QPA_PLATFORM
+fi
+
 cd "$root/examples"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
