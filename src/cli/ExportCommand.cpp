@@ -1,5 +1,6 @@
-// qbx export to PNG: every page drawn on a white sheet of its paper size at the asked resolution, by
-// the same drawing code as the screen, one file per page (OUT.png for one page, else OUT-N.png).
+// qbx export to PNG or SVG: every page drawn on a white sheet of its paper size (PNG at the asked
+// resolution) by the same drawing code as the screen, one file per page (OUT.png for one page, else
+// OUT-N.png).
 #include "cli/ExportCommand.h"
 
 #include "base/Exceptions.h"
@@ -19,6 +20,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QSvgGenerator>
 
 namespace qbx::cli {
 namespace {
@@ -57,13 +59,37 @@ std::string PngOfPage(TqbxPreviewPages& pages, int index, int dpi)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// A page as SVG in page pixels (vector: the resolution does not apply), text as text.
+std::string SvgOfPage(TqbxPreviewPages& pages, int index)
+{
+    TqbxReportPage* page = pages.GetPage(index);
+    int width = RoundToInt(page->PaperWidth() * qb01cm);
+    int height = RoundToInt(page->PaperHeight() * qb01cm);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setResolution(qbxScreenDpi);
+    svg.setTitle(QString::fromStdString("Page " + std::to_string(index + 1)));
+    {
+        QtCanvas canvas(svg, qbxScreenDpi, false);
+        BrushScope white(canvas, { clWhite, bsSolid });
+        canvas.FillRect({ 0, 0, width, height });
+        pages.DrawPage(index, canvas, 1, 1, 0, 0);
+    }
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 } // namespace
 
 int RunExport(const Options& options, std::ostream& err)
 {
     std::string format = LowerExtension(options.Output);
-    if (format != ".png") {
-        err << "qbx export: " << format.substr(1) << " export is not available yet (only PNG is built)\n";
+    if (format != ".png" && format != ".svg") {
+        err << "qbx export: " << format.substr(1) << " export is not available yet (PNG and SVG are built)\n";
         return exitUsage;
     }
     TqbxReport report;
@@ -97,8 +123,8 @@ int RunExport(const Options& options, std::ostream& err)
     try {
         for (std::size_t n = 0; n < selected.size(); ++n) {
             int index = selected[n];
-            WriteFileAtomically(
-                PageFileName(options.Output, index + 1, selected.size() > 1), PngOfPage(pages, index, options.Dpi));
+            WriteFileAtomically(PageFileName(options.Output, index + 1, selected.size() > 1),
+                format == ".svg" ? SvgOfPage(pages, index) : PngOfPage(pages, index, options.Dpi));
             if (terminal)
                 err << "\rqbx export: page " << n + 1 << " of " << selected.size() << std::flush;
         }

@@ -205,6 +205,13 @@ TEST(CommandLine, ExportWritesEveryPageAsAPngOfItsPaper)
     EXPECT_NE(out.find("no page"), std::string::npos) << out;
     EXPECT_EQ(RunQbx("export " QBX_TEST_DATA "/templates-run/list.qb3 -o " + folder + "/x.pdf", out), 2);
     EXPECT_NE(out.find("pdf export is not available yet"), std::string::npos) << out;
+
+    EXPECT_EQ(RunQbx("export " QBX_TEST_DATA "/templates-run/list.qb3 -o " + folder + "/p1.svg --pages 1", out), 0)
+        << out;
+    std::ifstream in(folder + "/p1.svg");
+    std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(svg.find("viewBox=\"0 0 794 1123\""), std::string::npos) << "the page in page pixels";
+    EXPECT_NE(svg.find(">P</text>"), std::string::npos) << "text stays text";
 }
 
 TEST(CommandLine, CheckListsTheErrorsAndSavesTheTemplateBack)
