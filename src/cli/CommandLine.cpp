@@ -33,18 +33,6 @@ const std::array<CommandRule, 6>& Rules()
     return rules;
 }
 
-std::string Extension(const std::string& name)
-{
-    std::size_t dot = name.find_last_of('.');
-    std::size_t slash = name.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return "";
-    std::string ext = name.substr(dot);
-    std::transform(
-        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
-}
-
 bool ExtensionIn(const std::string& name, const std::string& list)
 {
     std::string ext = Extension(name);
@@ -119,6 +107,18 @@ ParseResult Failure(std::string error)
 }
 
 } // namespace
+
+std::string Extension(const std::string& name)
+{
+    std::size_t dot = name.find_last_of('.');
+    std::size_t slash = name.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return "";
+    std::string ext = name.substr(dot);
+    std::transform(
+        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args)
 {

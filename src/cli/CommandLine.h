@@ -35,4 +35,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
 
+// A file name's extension with its point, lower-cased ("" when it has none).
+std::string Extension(const std::string& name);
+
 } // namespace qbx::cli

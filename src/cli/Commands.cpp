@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 
 #include "base/Exceptions.h"
-#include "cli/CsvData.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/RunInputs.h"
 #include "engine/TqbxPreviewPages.h"
 #include "report/TqbxReport.h"
 
@@ -41,17 +41,13 @@ extern "C" void OnInterrupt(int)
 int RunPrepare(const Options& options, std::ostream& err)
 {
     TqbxReport report;
-    report.LoadFromFile(options.Input, true);
-    if (!report.Errors.Empty())
-        return exitReportErrors; // the headless message box has printed them
     try {
-        AttachCsvData(report, options.Data);
+        if (!LoadForRun(report, options))
+            return exitReportErrors;
     } catch (const Exception& e) {
         err << "qbx prepare: " << e.what() << "\n";
         return exitUsage;
     }
-    for (const auto& [name, value] : options.Variables)
-        report.Variables.Set(name, Variant(value));
     bool terminal = ::isatty(STDERR_FILENO) != 0;
     report.OnProgress = [&](TqbxReport& r, TqbxProgressType type, int page) {
         if (interrupted)

@@ -8,7 +8,7 @@
 #include "base/Rounding.h"
 #include "base/Units.h"
 #include "cli/CommandLine.h"
-#include "cli/CsvData.h"
+#include "cli/RunInputs.h"
 #include "engine/TqbxPreviewPages.h"
 #include "platform/Files.h"
 #include "platform/qt/QtCanvas.h"
@@ -24,15 +24,6 @@
 
 namespace qbx::cli {
 namespace {
-
-std::string LowerExtension(const std::string& name)
-{
-    std::size_t dot = name.find_last_of('.');
-    std::string ext = dot == std::string::npos ? "" : name.substr(dot);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
-}
 
 // OUT.png for a single page, OUT-N.png (N from 1) when there are several.
 std::string PageFileName(const std::string& output, int pageNumber, bool several)
@@ -87,7 +78,7 @@ std::string SvgOfPage(TqbxPreviewPages& pages, int index)
 
 int RunExport(const Options& options, std::ostream& err)
 {
-    std::string format = LowerExtension(options.Output);
+    std::string format = Extension(options.Output);
     if (format != ".png" && format != ".svg") {
         err << "qbx export: " << format.substr(1) << " export is not available yet (PNG and SVG are built)\n";
         return exitUsage;
@@ -95,14 +86,10 @@ int RunExport(const Options& options, std::ostream& err)
     TqbxReport report;
     TqbxPreviewPages& pages = report.PreviewPages();
     try {
-        if (LowerExtension(options.Input) == ".qp3") {
+        if (Extension(options.Input) == ".qp3") {
             pages.LoadFromFile(options.Input, true);
         } else {
-            report.LoadFromFile(options.Input, true);
-            AttachCsvData(report, options.Data);
-            for (const auto& [name, value] : options.Variables)
-                report.Variables.Set(name, Variant(value));
-            if (!report.Errors.Empty() || !report.PrepareReport(true))
+            if (!LoadForRun(report, options) || !report.PrepareReport(true))
                 return exitReportErrors; // the headless message box printed them
         }
     } catch (const Exception& e) {

@@ -43,18 +43,12 @@ struct ReportInfo
     std::vector<std::string> Errors;
 };
 
-int IntOf(const TqbxXMLItem& item, const char* name)
-{
-    long long value = 0;
-    return TryTextToInt64(item.Prop(name), value) ? static_cast<int>(value) : 0;
-}
-
 std::vector<OutlineInfo> OutlineOf(const TqbxXMLItem& item)
 {
     std::vector<OutlineInfo> items;
     for (int i = 0; i < item.Count(); ++i) {
         const TqbxXMLItem& child = *item.Items(i);
-        items.push_back({ child.Prop("text"), IntOf(child, "page") + 1, IntOf(child, "top"), OutlineOf(child) });
+        items.push_back({ child.Prop("text"), child.IntProp("page") + 1, child.IntProp("top"), OutlineOf(child) });
     }
     return items;
 }
@@ -210,13 +204,6 @@ void WriteJson(std::ostream& out, const ReportInfo& info)
     out << "}\n";
 }
 
-bool IsPreparedReport(const std::string& fileName)
-{
-    return fileName.size() > 4
-        && (fileName.compare(fileName.size() - 4, 4, ".qp3") == 0
-            || fileName.compare(fileName.size() - 4, 4, ".QP3") == 0);
-}
-
 } // namespace
 
 int RunInfo(const Options& options, std::ostream& out, std::ostream& err)
@@ -225,8 +212,8 @@ int RunInfo(const Options& options, std::ostream& out, std::ostream& err)
     report.EngineOptions.NewSilentMode = simSilent; // the errors are part of the description
     ReportInfo info;
     try {
-        info = IsPreparedReport(options.Input) ? DescribePrepared(report, options.Input)
-                                               : DescribeTemplate(report, options.Input);
+        info = Extension(options.Input) == ".qp3" ? DescribePrepared(report, options.Input)
+                                                  : DescribeTemplate(report, options.Input);
     } catch (const Exception& e) {
         err << "qbx info: " << e.what() << "\n";
         return exitUsage;

@@ -162,6 +162,9 @@ private:
     void StartOutputPage();
     void StartColumn();
     void SetPageMetrics();
+    long double ColumnLeft(int column) const; // page column's left offset in pixels (column from 1)
+    // Gives a band back the objects a split took out of it, in their order.
+    static void RestoreObjects(TqbxBand& band, const std::vector<TqbxComponent*>& objects);
     TqbxBand* FindBand(const char* className) const;
 
     // Records (TqbxEngineRecords.cpp).

@@ -304,12 +304,7 @@ void TqbxEngine::ShowSubreports(TqbxBand& band)
     }
     pages_.CurPage = furthestPage;
     CurColumn = furthestColumn;
-    CurX = savedOrigin;
-    if (CurColumn > 1) {
-        long double position = 0;
-        TryTextToFloat(Utf16ToUtf8(page_->ColumnPositions.Strings(CurColumn - 1)), position);
-        CurX += position * qb01cm;
-    }
+    CurX = savedOrigin + (CurColumn > 1 ? ColumnLeft(CurColumn) : 0);
     CurY = furthestY;
     originX_ = savedOrigin;
 }
@@ -476,6 +471,14 @@ void TqbxEngine::ResetSuppressValues(TqbxBand& band)
             kind.Memo->ResetSuppressed();
 }
 
+void TqbxEngine::RestoreObjects(TqbxBand& band, const std::vector<TqbxComponent*>& objects)
+{
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        objects[i]->SetParent(&band);
+        band.MoveChild(objects[i], static_cast<int>(i));
+    }
+}
+
 // A band with AllowSplit taller than the free space goes out in pieces, one per column or page.
 void TqbxEngine::SplitBand(TqbxBand& band)
 {
@@ -493,12 +496,7 @@ void TqbxEngine::SplitBand(TqbxBand& band)
         c->SetParent(&holder);
         remaining.push_back(c);
     }
-    auto restore = [&] {
-        for (std::size_t i = 0; i < initial.size(); ++i) {
-            initial[i]->SetParent(&band);
-            band.MoveChild(initial[i], static_cast<int>(i));
-        }
-    };
+    auto restore = [&] { RestoreObjects(band, initial); };
     try {
         long double space = FreeSpace();
         while (!remaining.empty()) {

@@ -312,12 +312,17 @@ void TqbxEngine::NewColumn()
     }
 }
 
+long double TqbxEngine::ColumnLeft(int column) const
+{
+    long double mm = 0;
+    TryTextToFloat(Utf16ToUtf8(page_->ColumnPositions.Strings(column - 1)), mm);
+    return mm * qb01cm;
+}
+
 void TqbxEngine::StartColumn()
 {
     ++CurColumn;
-    long double x = 0;
-    TryTextToFloat(Utf16ToUtf8(page_->ColumnPositions.Strings(CurColumn - 1)), x);
-    x *= qb01cm;
+    long double x = ColumnLeft(CurColumn);
     CurY = columnTopY_;
     for (const HeaderEntry& entry : headerList_) {
         if (!entry.Band || dynamic_cast<TqbxPageHeader*>(entry.Band))

@@ -120,12 +120,7 @@ void TqbxEngine::OutputSplitRow()
     pages_.AddMode = TqbxAddMode::amWriteOver;
     TqbxComponent holder; // keeps the other chunks' cells meanwhile, in the band's font
     holder.SetFont(row.Font());
-    auto restore = [&] {
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            all[i]->SetParent(&row);
-            row.MoveChild(all[i], static_cast<int>(i));
-        }
-    };
+    auto restore = [&] { RestoreObjects(row, all); };
     try {
         for (std::size_t chunk = 0; chunk + 1 < vPageSplits_.size(); ++chunk) {
             for (std::size_t i = 0; i < all.size(); ++i) {

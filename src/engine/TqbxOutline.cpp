@@ -1,30 +1,27 @@
 // The outline tree of prepared pages.
 #include "engine/TqbxOutline.h"
 
-#include "base/FloatText.h"
 #include "engine/TqbxPreviewPages.h"
 #include "formats/TqbxXML.h"
 
 namespace qbx {
 namespace {
 
-int IntProp(const TqbxXMLItem& item, const char* name, int absent)
-{
-    long long value = 0;
-    std::string text = item.Prop(name);
-    return !text.empty() && TryTextToInt64(text, value) ? static_cast<int>(value) : absent;
-}
-
 // Moves an item and all its descendants to the next page, `dy` lower.
 void ShiftTree(TqbxXMLItem& item, int dy)
 {
-    item.SetProp("page", std::to_string(IntProp(item, "page", 0) + 1));
-    item.SetProp("top", std::to_string(IntProp(item, "top", 0) + dy));
+    MoveToNextPage(item, dy);
     for (int i = 0; i < item.Count(); ++i)
         ShiftTree(*item.Items(i), dy);
 }
 
 } // namespace
+
+void MoveToNextPage(TqbxXMLItem& item, int dy)
+{
+    item.SetProp("page", std::to_string(item.IntProp("page") + 1));
+    item.SetProp("top", std::to_string(item.IntProp("top") + dy));
+}
 
 TqbxXMLItem& TqbxOutline::Current() const
 {
@@ -72,8 +69,8 @@ void TqbxOutline::GetItem(int index, std::string& text, int& page, int& top) con
         return;
     const TqbxXMLItem& item = *Current().Items(index);
     text = item.Prop("text");
-    page = IntProp(item, "page", page);
-    top = IntProp(item, "top", top);
+    page = item.IntProp("page", page);
+    top = item.IntProp("top", top);
 }
 
 void TqbxOutline::ShiftItems(TqbxXMLItem* item, int top)
@@ -85,7 +82,7 @@ void TqbxOutline::ShiftItems(TqbxXMLItem* item, int top)
     if (next <= 0 || next >= parent.Count())
         return;
     TqbxXMLItem& sibling = *parent.Items(next);
-    ShiftTree(sibling, top - IntProp(sibling, "top", 0));
+    ShiftTree(sibling, top - sibling.IntProp("top"));
 }
 
 TqbxXMLItem* TqbxOutline::GetCurPosition() const

@@ -8,6 +8,9 @@ namespace qbx {
 class TqbxPreviewPages;
 class TqbxXMLItem;
 
+// An outline item or an anchor (text, page, top) moved to the next page, `dy` lower: a kept block moves.
+void MoveToNextPage(TqbxXMLItem& item, int dy);
+
 // The outline as scripts see it (the Outline object).
 class TqbxCustomOutline
 {

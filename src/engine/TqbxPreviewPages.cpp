@@ -24,13 +24,6 @@ namespace {
 // What an element costs in memory besides its name and attributes (the item record and its bookkeeping).
 constexpr std::size_t kItemOverhead = sizeof(TqbxXMLItem) + 16;
 
-int IntProp(const TqbxXMLItem& item, const char* name, int absent)
-{
-    long long value = 0;
-    std::string text = item.Prop(name);
-    return !text.empty() && TryTextToInt64(text, value) ? static_cast<int>(value) : absent;
-}
-
 } // namespace
 
 TqbxPreviewPages::TqbxPreviewPages(TqbxReport& report)
@@ -268,13 +261,6 @@ int TqbxPreviewPages::GetCurPosition() const
     return page ? page->Count() : 0;
 }
 
-long double TqbxPreviewPages::StoredValue(const TqbxXMLItem& item, const char* name, long double absent) const
-{
-    long double value = 0;
-    std::string text = item.Prop(name);
-    return !text.empty() && TryTextToFloat(text, value) ? value : absent;
-}
-
 long double TqbxPreviewPages::GetLastY() const
 {
     TqbxXMLItem* page = const_cast<TqbxPreviewPages*>(this)->PageItem(CurPage);
@@ -284,7 +270,7 @@ long double TqbxPreviewPages::GetLastY() const
         TqbxComponent* source = SourceObject(item.Name);
         if (!source || !source->IsBand() || dynamic_cast<TqbxPageFooter*>(source) || dynamic_cast<TqbxOverlay*>(source))
             continue;
-        long double y = StoredValue(item, "t", source->Top()) + StoredValue(item, "h", source->Height());
+        long double y = item.FloatProp("t", source->Top()) + item.FloatProp("h", source->Height());
         lastY = std::max(lastY, y);
     }
     return lastY;
@@ -365,14 +351,14 @@ const TqbxXMLItem* TqbxPreviewPages::LogicalPageItem() const
 int TqbxPreviewPages::GetLogicalPageNumber() const
 {
     const TqbxXMLItem* item = LogicalPageItem();
-    return item ? IntProp(*item, "n", 0) : CurPage - FirstReportPageIndex + 1;
+    return item ? item->IntProp("n") : CurPage - FirstReportPageIndex + 1;
 }
 
 int TqbxPreviewPages::GetLogicalTotalPages() const
 {
     const TqbxXMLItem* item = LogicalPageItem();
     if (item)
-        return IntProp(*item, "t", 0);
+        return item->IntProp("t");
     return Report.RunCounters.TotalPages - FirstReportPageIndex;
 }
 
@@ -397,11 +383,11 @@ void TqbxPreviewPages::PasteObjects(long double x, long double y)
     TqbxXMLItem* page = CurPageItem();
     if (cut->Count() > 0 && page) {
         const TqbxXMLItem& first = *cut->Items(0);
-        long double dx = x - StoredValue(first, "l", 0), dy = y - StoredValue(first, "t", 0);
+        long double dx = x - first.FloatProp("l"), dy = y - first.FloatProp("t");
         while (cut->Count() > 0) {
             TqbxXMLItem& item = *cut->Items(0);
-            item.SetProp("l", FloatToText(StoredValue(item, "l", 0) + dx));
-            item.SetProp("t", FloatToText(StoredValue(item, "t", 0) + dy));
+            item.SetProp("l", FloatToText(item.FloatProp("l") + dx));
+            item.SetProp("t", FloatToText(item.FloatProp("t") + dy));
             page->AddItem(item);
         }
     }
@@ -419,13 +405,19 @@ void TqbxPreviewPages::AddAnchor(const std::string& text, long double top)
     item->SetProp("top", std::to_string(RoundToInt(top)));
 }
 
-int TqbxPreviewPages::GetAnchorPage(const std::string& text) const
+const TqbxXMLItem* TqbxPreviewPages::FindAnchor(const std::string& text) const
 {
     TqbxXMLItem& anchors = const_cast<TqbxPreviewPages*>(this)->AnchorsItem();
     for (int i = anchors.Count() - 1; i >= 0; --i)
         if (SameText(anchors.Items(i)->Prop("text"), text))
-            return IntProp(*anchors.Items(i), "page", 0) + 1;
-    return 1;
+            return anchors.Items(i);
+    return nullptr;
+}
+
+int TqbxPreviewPages::GetAnchorPage(const std::string& text) const
+{
+    const TqbxXMLItem* anchor = FindAnchor(text);
+    return anchor ? anchor->IntProp("page") + 1 : 1;
 }
 
 int TqbxPreviewPages::GetAnchorCursor() const
@@ -438,12 +430,9 @@ void TqbxPreviewPages::ShiftAnchors(int after, int top)
     TqbxXMLItem& anchors = AnchorsItem();
     if (after + 1 < 0 || after + 1 >= anchors.Count())
         return;
-    int dy = top - IntProp(*anchors.Items(after + 1), "top", 0);
-    for (int i = after + 1; i < anchors.Count(); ++i) {
-        TqbxXMLItem& item = *anchors.Items(i);
-        item.SetProp("page", std::to_string(IntProp(item, "page", 0) + 1));
-        item.SetProp("top", std::to_string(IntProp(item, "top", 0) + dy));
-    }
+    int dy = top - anchors.Items(after + 1)->IntProp("top");
+    for (int i = after + 1; i < anchors.Count(); ++i)
+        MoveToNextPage(*anchors.Items(i), dy);
 }
 
 void TqbxPreviewPages::ModifyPageSize(const TqbxReportPage& templatePage, long double height, long double width)

@@ -67,6 +67,8 @@ public:
     void AddAnchor(const std::string& text, long double top);
     // The 1-based page of the last anchor with that text (without regard to case); 1 when none.
     int GetAnchorPage(const std::string& text) const;
+    // The last anchor with that text (without regard to case); nullptr when none.
+    const TqbxXMLItem* FindAnchor(const std::string& text) const;
     // Gives the first source copy of `templatePage` a custom paper of the size (pixels).
     void ModifyPageSize(const TqbxReportPage& templatePage, long double height, long double width);
     // The source object a short name stands for; nullptr when the name is unknown.
@@ -104,7 +106,6 @@ private:
     void RebuildFromDocument();
     const TqbxXMLItem* LogicalPageItem() const;
     bool CountsLogicalPages() const;
-    long double StoredValue(const TqbxXMLItem& item, const char* name, long double absent) const;
 
     TqbxXMLDocument document_;
     std::vector<std::unique_ptr<TqbxReportPage>> sourcePages_;

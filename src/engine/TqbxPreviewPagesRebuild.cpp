@@ -341,15 +341,9 @@ TqbxObjectOverResult TqbxPreviewPages::ObjectOver(
             if (TryTextToInt64(url.substr(1), pageNo))
                 result.ShowPage = static_cast<int>(pageNo);
         } else if (!url.empty() && url[0] == '#') {
-            result.ShowPage = GetAnchorPage(url.substr(1));
-            TqbxXMLItem& anchors = AnchorsItem();
-            for (int i = anchors.Count() - 1; i >= 0; --i)
-                if (SameText(anchors.Items(i)->Prop("text"), url.substr(1))) {
-                    long long top = 0;
-                    TryTextToInt64(anchors.Items(i)->Prop("top"), top);
-                    result.ShowTop = static_cast<int>(top);
-                    break;
-                }
+            const TqbxXMLItem* anchor = FindAnchor(url.substr(1));
+            result.ShowPage = anchor ? anchor->IntProp("page") + 1 : 1;
+            result.ShowTop = anchor ? anchor->IntProp("top") : 0;
         } else if (!url.empty()) {
             result.OpenURL = url;
         }

@@ -57,6 +57,9 @@ public:
     TqbxXMLItem* FindItem(std::string_view name); // adds a child of that name when absent
     int IndexOf(const TqbxXMLItem* item) const;
     std::string Prop(std::string_view name) const; // unescaped; empty when absent
+    // A number attribute; `absent` when the attribute is missing or is no number.
+    int IntProp(std::string_view name, int absent = 0) const;
+    long double FloatProp(std::string_view name, long double absent = 0) const;
     void SetProp(std::string_view name, std::string_view value);
     // Frees the children; an Unloadable item is then no longer Loaded.
     void Clear();

@@ -1,4 +1,5 @@
 // XML items: children and attribute access on the raw attribute text.
+#include "base/FloatText.h"
 #include "base/OwnedList.h"
 #include "base/Unicode.h"
 #include "formats/TqbxXML.h"
@@ -90,6 +91,20 @@ std::string TqbxXMLItem::Prop(std::string_view name) const
     std::size_t end = Text.find('"', value);
     return XmlUnescape(
         std::string_view(Text).substr(value, end == std::string::npos ? std::string::npos : end - value));
+}
+
+int TqbxXMLItem::IntProp(std::string_view name, int absent) const
+{
+    long long value = 0;
+    std::string text = Prop(name);
+    return !text.empty() && TryTextToInt64(text, value) ? static_cast<int>(value) : absent;
+}
+
+long double TqbxXMLItem::FloatProp(std::string_view name, long double absent) const
+{
+    long double value = 0;
+    std::string text = Prop(name);
+    return !text.empty() && TryTextToFloat(text, value) ? value : absent;
 }
 
 void TqbxXMLItem::SetProp(std::string_view name, std::string_view value)

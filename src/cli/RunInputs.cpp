@@ -1,8 +1,9 @@
-// Binding CSV files to a report's data-set names.
-#include "cli/CsvData.h"
+// Loading a template for a run, with CSV files bound to its data-set names and variables set.
+#include "cli/RunInputs.h"
 
 #include "base/Exceptions.h"
 #include "base/Unicode.h"
+#include "cli/CommandLine.h"
 #include "platform/Files.h"
 #include "report/TqbxBands.h"
 #include "report/TqbxCSVDataSet.h"
@@ -47,6 +48,17 @@ void AttachCsvData(TqbxReport& report, const std::vector<std::pair<std::string, 
             BindIfNamed<TqbxView>(c, name, csv);
         }
     }
+}
+
+bool LoadForRun(TqbxReport& report, const Options& options)
+{
+    report.LoadFromFile(options.Input, true);
+    if (!report.Errors.Empty())
+        return false;
+    AttachCsvData(report, options.Data);
+    for (const auto& [name, value] : options.Variables)
+        report.Variables.Set(name, Variant(value));
+    return true;
 }
 
 } // namespace qbx::cli
