@@ -67,6 +67,7 @@ std::string SvgOfPage(TqbxPreviewPages& pages, int index)
     svg.setTitle(QString::fromStdString("Page " + std::to_string(index + 1)));
     {
         QtCanvas canvas(svg, qbxScreenDpi, false);
+        canvas.SetTextAsCharacters(true);
         BrushScope white(canvas, { clWhite, bsSolid });
         canvas.FillRect({ 0, 0, width, height });
         pages.DrawPage(index, canvas, 1, 1, 0, 0);

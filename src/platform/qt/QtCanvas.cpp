@@ -4,11 +4,13 @@
 #include "base/Exceptions.h"
 #include "platform/Pictures.h"
 #include "platform/qt/QtConvert_p.h"
+#include "platform/qt/QtGlyphs.h"
 
 #include <cmath>
 #include <cstdlib>
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QPolygon>
@@ -307,21 +309,76 @@ void QtCanvas::TextOut(int x, int y, std::u16string_view text, const TTextOutOpt
         painter_.rotate(-Font.Escapement / 10.0);
     if (BkMode == bkOpaque && Brush.Color != clNone)
         painter_.fillRect(0, 0, total, metrics.ascent() + metrics.descent(), ToQColor(Brush.Color));
-    painter_.setFont(font);
     painter_.setPen(ToQColor(Font.Color));
-    // Each character sits at its own whole-pixel position, so measured and drawn text agree exactly.
-    int pos = options.RightToLeft ? total : 0;
+    if (textAsCharacters_)
+        DrawCharacters(font, text, advances, options.RightToLeft ? total : 0, options.RightToLeft, metrics.ascent());
+    else
+        DrawGlyphs(font, text, advances, options.RightToLeft ? total : 0, options.RightToLeft, metrics.ascent());
+    painter_.restore();
+}
+
+// Each character sits at its own whole-pixel position, so measured and drawn text agree exactly. The
+// glyphs go out as one run per font (the font or a fallback); the PDF device keeps them as text.
+void QtCanvas::DrawGlyphs(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
+    bool rightToLeft, int baseline)
+{
+    QtGlyphs& glyphs = QtGlyphs::Of(font);
+    int runFont = -1;
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    auto flush = [&] {
+        if (indexes.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(glyphs.Font(runFont));
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        run.setUnderline(font.underline());
+        run.setStrikeOut(font.strikeOut());
+        painter_.drawGlyphRun(QPointF(0, 0), run);
+        indexes.clear();
+        positions.clear();
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
-        std::size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
+        char32_t c = text[i];
+        std::size_t units = 1;
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            units = 2;
+        }
         int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
-        if (options.RightToLeft)
+        if (rightToLeft)
             pos -= advance;
-        painter_.drawText(QPoint(pos, metrics.ascent()), ToQString(text.substr(i, units)));
-        if (!options.RightToLeft)
+        QtGlyph glyph = c < 0x20 ? QtGlyph {} : glyphs.Glyph(c);
+        if (glyph.Index != 0) {
+            if (glyph.Font != runFont)
+                flush();
+            runFont = glyph.Font;
+            indexes.append(glyph.Index);
+            positions.append(QPointF(pos, baseline));
+        }
+        if (!rightToLeft)
             pos += advance;
         i += units - 1;
     }
-    painter_.restore();
+    flush();
+}
+
+// One text item per character, for devices that keep text only from characters (SVG).
+void QtCanvas::DrawCharacters(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
+    bool rightToLeft, int baseline)
+{
+    painter_.setFont(font);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
+        int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
+        if (rightToLeft)
+            pos -= advance;
+        painter_.drawText(QPoint(pos, baseline), ToQString(text.substr(i, units)));
+        if (!rightToLeft)
+            pos += advance;
+        i += units - 1;
+    }
 }
 
 void QtCanvas::DrawTextWrapped(const TRect& rect, std::u16string_view text, int flags)

@@ -49,6 +49,8 @@ public:
     // The image drawn on (nullptr for a device canvas); for writing PNG files.
     const QImage* Image() const { return image_ ? &*image_ : nullptr; }
     void SetTextAntialiasing(bool on);
+    // Text as one item per character instead of glyph runs, for devices that keep only the former as text.
+    void SetTextAsCharacters(bool on) { textAsCharacters_ = on; }
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
@@ -59,11 +61,16 @@ private:
     void FillShape(const std::function<void()>& draw);
     void StrokeShape(const std::function<void()>& draw);
     void PlotPixels(const std::vector<TPoint>& pixels);
+    void DrawGlyphs(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
+        bool rightToLeft, int baseline);
+    void DrawCharacters(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
+        bool rightToLeft, int baseline);
 
     std::optional<QImage> image_;
     QPainter painter_;
     int dpi_ = 96;
     bool printer_ = false;
+    bool textAsCharacters_ = false;
     std::optional<QRegion> clip_;
     std::vector<std::optional<QRegion>> savedClips_;
 };
