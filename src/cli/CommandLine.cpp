@@ -3,6 +3,7 @@
 
 #include "base/FloatText.h"
 #include "base/PageRange.h"
+#include "platform/Files.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ const std::array<CommandRule, 6>& Rules()
 {
     static const std::array<CommandRule, 6> rules = { {
         { "prepare", ".qb3", true, ".qp3", { "-o", "--data", "--var" } },
-        { "export", ".qb3 .qp3", true, ".pdf .png .svg", { "-o", "--dpi", "--pages", "--data", "--var" } },
+        { "export", ".qb3 .qp3", true, ".pdf .png .svg", { "-o", "--dpi", "--pages", "--pdfa", "--data", "--var" } },
         { "print", ".qb3 .qp3", false, "", { "--printer", "--pages", "--copies", "--data", "--var" } },
         { "preview", ".qb3 .qp3", false, "", { "--data", "--var" } },
         { "info", ".qb3 .qp3", false, "", { "--data", "--var", "--json" } },
@@ -108,18 +109,6 @@ ParseResult Failure(std::string error)
 
 } // namespace
 
-std::string Extension(const std::string& name)
-{
-    std::size_t dot = name.find_last_of('.');
-    std::size_t slash = name.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return "";
-    std::string ext = name.substr(dot);
-    std::transform(
-        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
-}
-
 ParseResult ParseCommandLine(const std::vector<std::string>& args)
 {
     if (args.empty())
@@ -141,8 +130,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args)
         if (a.size() > 1 && a[0] == '-') {
             if (rule->Flags.count(a) == 0)
                 return Failure("qbx " + o.Command + " has no option " + a);
-            if (a == "--json") {
-                o.Json = true; // the one option without a value
+            if (a == "--json" || a == "--pdfa") {
+                (a == "--json" ? o.Json : o.PdfA) = true; // the options without a value
                 continue;
             }
             if (i + 1 >= args.size())
@@ -168,7 +157,8 @@ std::string UsageText()
            "commands:\n"
            "  prepare TEMPLATE.qb3 -o OUT.qp3             run the report, save the prepared report\n"
            "  export  INPUT -o OUT.pdf|OUT.png|OUT.svg    INPUT is a .qb3 (prepared first) or a .qp3\n"
-           "          [--dpi N] [--pages RANGE]           PNG writes OUT.png for one page, else OUT-1.png ...\n"
+           "          [--dpi N] [--pages RANGE] [--pdfa]  PNG and SVG write OUT.png for one page, else\n"
+           "                                              OUT-1.png ...; --pdfa writes PDF/A-2b\n"
            "  print   INPUT [--printer NAME] [--pages RANGE] [--copies N]\n"
            "  preview INPUT                               the preview window\n"
            "  info    INPUT [--json]                      pages and paper sizes, outline and anchors (.qp3),\n"

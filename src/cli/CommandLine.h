@@ -21,6 +21,7 @@ struct Options
     std::vector<std::pair<std::string, std::string>> Data; // user name -> CSV file
     std::vector<std::pair<std::string, std::string>> Variables; // name -> value
     bool Json = false; // info: JSON instead of text
+    bool PdfA = false; // export: PDF/A-2b
 };
 
 struct ParseResult
@@ -34,8 +35,5 @@ struct ParseResult
 ParseResult ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
-
-// A file name's extension with its point, lower-cased ("" when it has none).
-std::string Extension(const std::string& name);
 
 } // namespace qbx::cli

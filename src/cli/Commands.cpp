@@ -5,13 +5,12 @@
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/RunInputs.h"
+#include "cli/TerminalProgress.h"
 #include "engine/TqbxPreviewPages.h"
 #include "report/TqbxReport.h"
 
-#include <csignal>
 #include <fstream>
 #include <ostream>
-#include <unistd.h>
 
 namespace qbx::cli {
 namespace {
@@ -29,13 +28,6 @@ const char* MissingPiece(const std::string& command)
     return "the preview window";
 }
 
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int)
-{
-    interrupted = 1;
-}
-
 // Runs a template and saves the prepared report. Ctrl-C stops the run between pages through
 // Terminated; then, as on any failure, no file is written.
 int RunPrepare(const Options& options, std::ostream& err)
@@ -48,22 +40,12 @@ int RunPrepare(const Options& options, std::ostream& err)
         err << "qbx prepare: " << e.what() << "\n";
         return exitUsage;
     }
-    bool terminal = ::isatty(STDERR_FILENO) != 0;
-    report.OnProgress = [&](TqbxReport& r, TqbxProgressType type, int page) {
-        if (interrupted)
-            r.Terminated = true;
-        if (terminal && type == ptRunning)
-            err << "\rqbx prepare: page " << page << std::flush;
-    };
-    interrupted = 0;
-    auto previous = std::signal(SIGINT, OnInterrupt);
-    bool ok = report.PrepareReport(true);
-    std::signal(SIGINT, previous);
-    if (terminal)
-        err << "\r\033[K" << std::flush;
-    if (interrupted) {
-        err << "qbx prepare: interrupted; " << options.Output << " was not written\n";
-        return exitUsage;
+    bool ok = false;
+    {
+        TerminalProgress progress(report, "qbx prepare", err);
+        ok = report.PrepareReport(true);
+        if (progress.Interrupted())
+            return progress.Stopped(options.Output);
     }
     if (!ok)
         return exitReportErrors;

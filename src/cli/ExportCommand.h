@@ -1,4 +1,4 @@
-// qbx export: prepared pages written as image files (PNG, SVG); PDF is not built yet.
+// qbx export: prepared pages written as PDF, PNG or SVG.
 #pragma once
 
 #include <iosfwd>

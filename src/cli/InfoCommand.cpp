@@ -7,6 +7,7 @@
 #include "base/Rounding.h"
 #include "cli/CommandLine.h"
 #include "engine/TqbxPreviewPages.h"
+#include "platform/Files.h"
 #include "report/TqbxBands.h"
 #include "report/TqbxPages.h"
 #include "report/TqbxReport.h"

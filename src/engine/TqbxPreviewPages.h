@@ -69,6 +69,10 @@ public:
     int GetAnchorPage(const std::string& text) const;
     // The last anchor with that text (without regard to case); nullptr when none.
     const TqbxXMLItem* FindAnchor(const std::string& text) const;
+    // Where an object of rebuilt page `index` lies on the sheet, in device pixels at `scale`: its page
+    // position moved by the page's margins (swapped on mirrored even pages) and the offset.
+    TRect SheetRect(
+        int index, const TqbxComponent& object, long double scale, long double offsetX = 0, long double offsetY = 0);
     // Gives the first source copy of `templatePage` a custom paper of the size (pixels).
     void ModifyPageSize(const TqbxReportPage& templatePage, long double height, long double width);
     // The source object a short name stands for; nullptr when the name is unknown.

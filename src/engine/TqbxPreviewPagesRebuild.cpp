@@ -285,6 +285,16 @@ void TqbxPreviewPages::DrawPage(
 
 // The mouse over a prepared page.
 
+TRect TqbxPreviewPages::SheetRect(
+    int index, const TqbxComponent& object, long double scale, long double offsetX, long double offsetY)
+{
+    TqbxReportPage* page = GetPage(index);
+    bool mirror = page->MirrorMargins && index % 2 == 1;
+    long double left = mirror ? page->RightMargin : page->LeftMargin;
+    return ScaledRect(
+        object, scale, scale, offsetX + left * qb01cm * scale, offsetY + page->TopMargin * qb01cm * scale);
+}
+
 TqbxObjectOverResult TqbxPreviewPages::ObjectOver(
     int index, int x, int y, bool click, long double scale, long double offsetX, long double offsetY)
 {
@@ -292,15 +302,11 @@ TqbxObjectOverResult TqbxPreviewPages::ObjectOver(
     if ((Report.EngineRunning) || !PageItem(index))
         return result;
     TqbxReportPage* page = GetPage(index);
-    bool mirror = page->MirrorMargins && index % 2 == 1;
-    long double left = mirror ? page->RightMargin : page->LeftMargin;
-    offsetX += left * qb01cm * scale;
-    offsetY += page->TopMargin * qb01cm * scale;
     Report.ProgressMessage("");
     std::vector<TqbxComponent*> objects = page->AllObjects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         TqbxComponent& c = **it;
-        TRect r = ScaledRect(c, scale, scale, offsetX, offsetY);
+        TRect r = SheetRect(index, c, scale, offsetX, offsetY);
         if (x < r.Left || x >= r.Right || y < r.Top || y >= r.Bottom)
             continue;
         auto* header = dynamic_cast<TqbxGroupHeader*>(&c);

@@ -3,12 +3,15 @@
 
 #include "base/Exceptions.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits.h>
 #include <sys/stat.h>
@@ -69,7 +72,7 @@ std::string ResolveLinks(const std::string& fileName)
     return name;
 }
 
-void WriteFileAtomically(const std::string& linkOrFile, std::string_view content)
+void WriteFileAtomically(const std::string& linkOrFile, const std::function<void(const std::string&)>& write)
 {
     // Writing through a symbolic link replaces its target, and leaves the link as it is.
     const std::string fileName = ResolveLinks(linkOrFile);
@@ -80,16 +83,14 @@ void WriteFileAtomically(const std::string& linkOrFile, std::string_view content
     } catch (const EFileError&) {
         throw EFileError("Cannot write file " + fileName + ": " + Reason());
     }
-    int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC);
-    bool ok = fd >= 0;
-    for (std::size_t done = 0; ok && done < content.size();) {
-        ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
+    try {
+        write(temp);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
     }
-    ok = ok && ::fsync(fd) == 0;
+    int fd = ::open(temp.c_str(), O_WRONLY);
+    bool ok = fd >= 0 && ::fsync(fd) == 0;
     std::string reason = ok ? std::string() : Reason();
     if (fd >= 0 && ::close(fd) != 0 && ok) {
         ok = false;
@@ -111,6 +112,28 @@ void WriteFileAtomically(const std::string& linkOrFile, std::string_view content
         ::unlink(temp.c_str());
         throw EFileError("Cannot write file " + fileName + ": " + reason);
     }
+}
+
+void WriteFileAtomically(const std::string& linkOrFile, std::string_view content)
+{
+    WriteFileAtomically(linkOrFile, [&](const std::string& temp) {
+        int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC);
+        bool ok = fd >= 0;
+        for (std::size_t done = 0; ok && done < content.size();) {
+            ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            done += ok ? static_cast<std::size_t>(n) : 0;
+        }
+        std::string reason = ok ? std::string() : Reason();
+        if (fd >= 0 && ::close(fd) != 0 && ok) {
+            ok = false;
+            reason = Reason();
+        }
+        if (!ok)
+            throw EFileError("Cannot write file " + ResolveLinks(linkOrFile) + ": " + reason);
+    });
 }
 
 std::string SystemTempFolder()
@@ -167,6 +190,14 @@ std::string ChangeExtension(const std::string& fileName, const std::string& exte
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return fileName + extension;
     return fileName.substr(0, dot) + extension;
+}
+
+std::string Extension(const std::string& fileName)
+{
+    std::string extension = fileName.substr(ChangeExtension(fileName, "").size());
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 } // namespace qbx
