@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds qbx in Release and runs the host on the bundled sample.
+# The main job: installs what is missing, builds qbx in Release, exports the sample reports to PDF and
+# runs the host on the bundled sample (offscreen for 5 seconds when there is no display).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QBX_BUILD_DIR:-$root/build/release}
@@ -8,14 +9,22 @@ bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQBX_BUILD_TESTS=OFF
 cmake --build "$build"
 
-# A sample report from CSV data, prepared and exported as the command line does it.
+# The sample reports from their CSV data, prepared and exported as the command line does it.
 samples="$build/samples"
 mkdir -p "$samples"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-"$build/bin/qbx" prepare "$root/examples/customers.qb3" --data Customers="$root/examples/customers.csv" \
-  -o "$samples/customers.qp3"
-"$build/bin/qbx" export "$samples/customers.qp3" -o "$samples/customers.png"
-echo "run-sample: wrote $samples/customers.qp3 and $samples/customers.png"
+qbx="$build/bin/qbx"
+ex="$root/examples"
+"$qbx" export "$ex/sales.qb3" --data Sales="$ex/sales.csv" -o "$samples/sales.pdf"
+"$qbx" export "$ex/invoice.qb3" --data Lines="$ex/invoice.csv" -o "$samples/invoice.pdf"
+"$qbx" export "$ex/labels.qb3" --data Addresses="$ex/labels.csv" -o "$samples/labels.pdf"
+"$qbx" prepare "$ex/customers.qb3" --data Customers="$ex/customers.csv" -o "$samples/customers.qp3"
+"$qbx" export "$samples/customers.qp3" -o "$samples/customers.pdf"
+"$qbx" export "$samples/customers.qp3" -o "$samples/customers.png" --pages 1
+echo "run-sample: wrote these files:"
+for f in sales.pdf invoice.pdf labels.pdf customers.qp3 customers.pdf customers.png; do
+  echo "  $samples/$f"
+done
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   unset QT_QPA_PLATFORM
 fi

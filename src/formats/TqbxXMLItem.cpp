@@ -68,16 +68,19 @@ int TqbxXMLItem::IndexOf(const TqbxXMLItem* item) const
 namespace {
 
 // Where the value of attribute `name` starts in Text (after its opening quote), or npos; also the start of
-// the attribute's name. The search runs on " " + Text upper-cased, so positions are one ahead of Text's.
+// the attribute's name: the first place where the name (letters compared without case), at the start or
+// after a blank, is followed by =".
 std::size_t FindAttribute(const std::string& text, std::string_view name, std::size_t& nameStart)
 {
-    std::string haystack = " " + AsciiUpper(text);
-    std::string pattern = " " + AsciiUpper(name) + "=\"";
-    std::size_t at = haystack.find(pattern);
-    if (at == std::string::npos)
-        return std::string::npos;
-    nameStart = at; // in Text: haystack index at+1 minus the added space
-    return at + pattern.size() - 1;
+    std::string_view all(text);
+    for (std::size_t at = 0; at + name.size() + 2 <= all.size(); ++at) {
+        if ((at > 0 && all[at - 1] != ' ') || all.compare(at + name.size(), 2, "=\"") != 0
+            || !SameText(all.substr(at, name.size()), name))
+            continue;
+        nameStart = at;
+        return at + name.size() + 2;
+    }
+    return std::string::npos;
 }
 
 } // namespace

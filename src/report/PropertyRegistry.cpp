@@ -74,6 +74,14 @@ TqbxComponent* ClassInfo::Create(TqbxComponent* parent) const
 
 const PropInfo* ClassInfo::FindProperty(std::string_view name) const
 {
+    // Names nearly always come spelled as declared: look those up by hash, the rest without case.
+    if (exact_.size() != all_.size()) {
+        exact_.clear();
+        for (const PropInfo* p : all_)
+            exact_.emplace(p->Name, p);
+    }
+    if (auto found = exact_.find(name); found != exact_.end())
+        return found->second;
     for (const PropInfo* p : all_)
         if (SameText(p->Name, name))
             return p;
@@ -82,6 +90,7 @@ const PropInfo* ClassInfo::FindProperty(std::string_view name) const
 
 void ClassInfo::Add(PropInfo info)
 {
+    exact_.clear();
     own_.push_back(std::make_unique<PropInfo>(std::move(info)));
     const PropInfo* added = own_.back().get();
     for (const PropInfo*& p : all_) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qbx {
@@ -98,6 +99,7 @@ private:
     Factory factory_;
     std::vector<std::unique_ptr<PropInfo>> own_;
     std::vector<const PropInfo*> all_;
+    mutable std::unordered_map<std::string_view, const PropInfo*> exact_; // by declared name, made on first use
 };
 
 } // namespace qbx

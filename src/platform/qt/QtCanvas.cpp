@@ -260,32 +260,34 @@ void QtCanvas::Polyline(std::span<const TPoint> points)
         MoveTo(points.back().X, points.back().Y);
 }
 
-QFont QtCanvas::CurrentQFont()
-{
-    return ToQFont(Font);
-}
-
 TFontMetrics QtCanvas::FontMetrics()
 {
-    QFont font = CurrentQFont();
-    QFontMetrics m(font);
-    int height = m.ascent() + m.descent();
-    return { height, m.ascent(), m.descent(), std::max(0, height - font.pixelSize()), m.averageCharWidth() };
+    return QtGlyphs::Of(Font).Metrics();
 }
+
+namespace {
+
+// The code point at `i` and the UTF-16 units it takes (2 for a surrogate pair).
+char32_t CodePointAt(std::u16string_view text, std::size_t i, std::size_t& units)
+{
+    char16_t c = text[i];
+    units = 1;
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        units = 2;
+        return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    }
+    return c;
+}
+
+} // namespace
 
 std::vector<int> QtCanvas::CharAdvances(std::u16string_view text)
 {
-    QFontMetrics m(CurrentQFont());
+    QtGlyphs& glyphs = QtGlyphs::Of(Font);
     std::vector<int> advances(text.size(), 0);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            advances[i] = m.horizontalAdvance(ToQString(text.substr(i, 2)));
-            ++i;
-        } else {
-            advances[i] = m.horizontalAdvance(QChar(c));
-        }
-    }
+    std::size_t units = 1;
+    for (std::size_t i = 0; i < text.size(); i += units)
+        advances[i] = glyphs.Advance(CodePointAt(text, i, units));
     return advances;
 }
 
@@ -296,33 +298,48 @@ void QtCanvas::TextOut(int x, int y, std::u16string_view text, const TTextOutOpt
     std::vector<int> advances(options.Advances.begin(), options.Advances.end());
     if (advances.size() != text.size())
         advances = CharAdvances(text);
-    QFont font = CurrentQFont();
-    QFontMetrics metrics(font);
+    QtGlyphs& glyphs = QtGlyphs::Of(Font);
+    const TFontMetrics& metrics = glyphs.Metrics();
     int total = 0;
     for (int a : advances)
         total += a;
-    painter_.save();
-    if (options.Clip)
-        painter_.setClipRect(ToQRect(*options.Clip), clip_ ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter_.translate(x, y);
-    if (Font.Escapement != 0)
-        painter_.rotate(-Font.Escapement / 10.0);
+    // Plain text is placed at its origin directly, and a clip that the text's cell lies within is left
+    // out: saving, clipping and restoring the painter cost a graphics state on vector devices.
+    const std::optional<TRect>& clip = options.Clip;
+    bool inside = clip && Font.Escapement == 0 && x >= clip->Left && y >= clip->Top && x + total <= clip->Right
+        && y + metrics.Height <= clip->Bottom;
+    bool clipped = clip && !inside;
+    bool transformed = clipped || Font.Escapement != 0;
+    QPoint origin(x, y);
+    if (transformed) {
+        painter_.save();
+        if (clipped)
+            painter_.setClipRect(ToQRect(*clip), clip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter_.translate(x, y);
+        if (Font.Escapement != 0)
+            painter_.rotate(-Font.Escapement / 10.0);
+        origin = QPoint(0, 0);
+    }
     if (BkMode == bkOpaque && Brush.Color != clNone)
-        painter_.fillRect(0, 0, total, metrics.ascent() + metrics.descent(), ToQColor(Brush.Color));
-    painter_.setPen(ToQColor(Font.Color));
+        painter_.fillRect(origin.x(), origin.y(), total, metrics.Height, ToQColor(Brush.Color));
+    QColor color = ToQColor(Font.Color);
+    if (painter_.pen().color() != color || painter_.pen().style() != Qt::SolidLine)
+        painter_.setPen(color);
+    int start = options.RightToLeft ? total : 0;
+    origin += QPoint(0, metrics.Ascent);
     if (textAsCharacters_)
-        DrawCharacters(font, text, advances, options.RightToLeft ? total : 0, options.RightToLeft, metrics.ascent());
+        DrawCharacters(glyphs, text, advances, origin, start, options.RightToLeft);
     else
-        DrawGlyphs(font, text, advances, options.RightToLeft ? total : 0, options.RightToLeft, metrics.ascent());
-    painter_.restore();
+        DrawGlyphs(glyphs, text, advances, origin, start, options.RightToLeft);
+    if (transformed)
+        painter_.restore();
 }
 
 // Each character sits at its own whole-pixel position, so measured and drawn text agree exactly. The
 // glyphs go out as one run per font (the font or a fallback); the PDF device keeps them as text.
-void QtCanvas::DrawGlyphs(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
-    bool rightToLeft, int baseline)
+void QtCanvas::DrawGlyphs(QtGlyphs& glyphs, std::u16string_view text, const std::vector<int>& advances, QPoint baseline,
+    int pos, bool rightToLeft)
 {
-    QtGlyphs& glyphs = QtGlyphs::Of(font);
     int runFont = -1;
     QList<quint32> indexes;
     QList<QPointF> positions;
@@ -333,19 +350,15 @@ void QtCanvas::DrawGlyphs(const QFont& font, std::u16string_view text, const std
         run.setRawFont(glyphs.Font(runFont));
         run.setGlyphIndexes(indexes);
         run.setPositions(positions);
-        run.setUnderline(font.underline());
-        run.setStrikeOut(font.strikeOut());
-        painter_.drawGlyphRun(QPointF(0, 0), run);
+        run.setUnderline(glyphs.Font().underline());
+        run.setStrikeOut(glyphs.Font().strikeOut());
+        painter_.drawGlyphRun(baseline, run);
         indexes.clear();
         positions.clear();
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        std::size_t units = 1;
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            units = 2;
-        }
+    std::size_t units = 1;
+    for (std::size_t i = 0; i < text.size(); i += units) {
+        char32_t c = CodePointAt(text, i, units);
         int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
         if (rightToLeft)
             pos -= advance;
@@ -355,29 +368,28 @@ void QtCanvas::DrawGlyphs(const QFont& font, std::u16string_view text, const std
                 flush();
             runFont = glyph.Font;
             indexes.append(glyph.Index);
-            positions.append(QPointF(pos, baseline));
+            positions.append(QPointF(pos, 0));
         }
         if (!rightToLeft)
             pos += advance;
-        i += units - 1;
     }
     flush();
 }
 
 // One text item per character, for devices that keep text only from characters (SVG).
-void QtCanvas::DrawCharacters(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
-    bool rightToLeft, int baseline)
+void QtCanvas::DrawCharacters(QtGlyphs& glyphs, std::u16string_view text, const std::vector<int>& advances,
+    QPoint baseline, int pos, bool rightToLeft)
 {
-    painter_.setFont(font);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
+    painter_.setFont(glyphs.Font());
+    std::size_t units = 1;
+    for (std::size_t i = 0; i < text.size(); i += units) {
+        CodePointAt(text, i, units);
         int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
         if (rightToLeft)
             pos -= advance;
-        painter_.drawText(QPoint(pos, baseline), ToQString(text.substr(i, units)));
+        painter_.drawText(baseline + QPoint(pos, 0), ToQString(text.substr(i, units)));
         if (!rightToLeft)
             pos += advance;
-        i += units - 1;
     }
 }
 
@@ -391,7 +403,7 @@ void QtCanvas::DrawTextWrapped(const TRect& rect, std::u16string_view text, int 
         qtFlags |= Qt::TextSingleLine;
     if (flags & tfNoClip)
         qtFlags |= Qt::TextDontClip;
-    painter_.setFont(CurrentQFont());
+    painter_.setFont(QtGlyphs::Of(Font).Font());
     painter_.setPen(ToQColor(Font.Color));
     painter_.drawText(ToQRect(rect), qtFlags, ToQString(text));
 }

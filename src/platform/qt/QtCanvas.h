@@ -16,6 +16,8 @@ class QPaintDevice;
 
 namespace qbx {
 
+class QtGlyphs;
+
 class QtCanvas : public BitmapCanvas
 {
 public:
@@ -57,14 +59,13 @@ protected:
 
 private:
     void Begin(QPaintDevice& device);
-    QFont CurrentQFont();
     void FillShape(const std::function<void()>& draw);
     void StrokeShape(const std::function<void()>& draw);
     void PlotPixels(const std::vector<TPoint>& pixels);
-    void DrawGlyphs(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
-        bool rightToLeft, int baseline);
-    void DrawCharacters(const QFont& font, std::u16string_view text, const std::vector<int>& advances, int pos,
-        bool rightToLeft, int baseline);
+    void DrawGlyphs(QtGlyphs& glyphs, std::u16string_view text, const std::vector<int>& advances, QPoint baseline,
+        int pos, bool rightToLeft);
+    void DrawCharacters(QtGlyphs& glyphs, std::u16string_view text, const std::vector<int>& advances, QPoint baseline,
+        int pos, bool rightToLeft);
 
     std::optional<QImage> image_;
     QPainter painter_;

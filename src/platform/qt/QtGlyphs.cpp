@@ -1,28 +1,47 @@
-// Glyph lookup with Qt's fallback fonts, cached per font key and character.
+// Font tables cached per font description; glyph lookup with Qt's fallback fonts.
 #include "platform/qt/QtGlyphs.h"
+
+#include "platform/qt/QtConvert_p.h"
 
 #include <map>
 #include <memory>
+#include <tuple>
 
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QTextLayout>
 
 namespace qbx {
 
-QtGlyphs& QtGlyphs::Of(const QFont& font)
+QtGlyphs& QtGlyphs::Of(const TFontDesc& font)
 {
-    static std::map<QString, std::unique_ptr<QtGlyphs>> tables;
-    QString key = font.key();
+    using Key = std::tuple<std::string, int, int, int>;
+    static std::map<Key, std::unique_ptr<QtGlyphs>> tables;
+    Key key { font.Name, font.Height, font.Style, font.Charset };
     auto found = tables.find(key);
     if (found == tables.end())
         found = tables.emplace(key, std::unique_ptr<QtGlyphs>(new QtGlyphs(font))).first;
     return *found->second;
 }
 
-QtGlyphs::QtGlyphs(const QFont& font)
-    : font_(font)
+QtGlyphs::QtGlyphs(const TFontDesc& font)
+    : font_(ToQFont(font))
 {
-    fonts_.push_back(QRawFont::fromFont(font));
+    QFontMetrics m(font_);
+    int height = m.ascent() + m.descent();
+    metrics_ = { height, m.ascent(), m.descent(), std::max(0, height - font_.pixelSize()), m.averageCharWidth() };
+    fonts_.push_back(QRawFont::fromFont(font_));
+}
+
+int QtGlyphs::Advance(char32_t codePoint)
+{
+    auto found = advances_.find(codePoint);
+    if (found != advances_.end())
+        return found->second;
+    QFontMetrics m(font_);
+    int advance = m.horizontalAdvance(QString::fromUcs4(&codePoint, 1));
+    advances_.emplace(codePoint, advance);
+    return advance;
 }
 
 QtGlyph QtGlyphs::Glyph(char32_t codePoint)
@@ -32,8 +51,7 @@ QtGlyph QtGlyphs::Glyph(char32_t codePoint)
         return found->second;
     QtGlyph glyph;
     if (fonts_[0].supportsCharacter(codePoint)) {
-        QString text = QString::fromUcs4(&codePoint, 1);
-        QList<quint32> indexes = fonts_[0].glyphIndexesForString(text);
+        QList<quint32> indexes = fonts_[0].glyphIndexesForString(QString::fromUcs4(&codePoint, 1));
         glyph.Index = indexes.isEmpty() ? 0 : indexes.first();
     } else {
         glyph = Fallback(codePoint);
