@@ -64,9 +64,6 @@ public:
     std::string TagStr, URL;
 
 protected:
-    // For the kinds whose content drawing is not built yet: says so instead of drawing a bare frame.
-    [[noreturn]] void ContentNotAvailable() const;
-
     // The device rectangle (FX, FY, FX1, FY1, FDX, FDY) and frame width at these factors; BeginDraw
     // without the canvas, for measuring.
     void SetDeviceRect(long double scaleX, long double scaleY, long double offsetX, long double offsetY);

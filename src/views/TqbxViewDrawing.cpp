@@ -14,11 +14,6 @@ void TqbxView::Draw(Canvas& canvas, long double scaleX, long double scaleY, long
     DrawFrame();
 }
 
-void TqbxView::ContentNotAvailable() const
-{
-    throw ENotAvailable("Drawing " + ClassName() + " is not available yet: its content drawing is not built");
-}
-
 void TqbxView::BeginDraw(
     Canvas& canvas, long double scaleX, long double scaleY, long double offsetX, long double offsetY)
 {
