@@ -6,7 +6,7 @@ packages=(
   build-essential g++ cmake ninja-build ccache pkg-config clang
   qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libjpeg-dev zlib1g-dev libcsv-dev libqpdf-dev
-  poppler-utils qpdf
+  poppler-utils qpdf libzxing-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fontconfig fonts-liberation2 fonts-dejavu-core
   xvfb xauth

@@ -117,7 +117,8 @@ void TqbxBarcode::DrawBarcode(Canvas& canvas, const TRect& rect, bool showText)
     double scale = static_cast<double>(vertical ? rect.Height() : rect.Width()) / std::max(1, width);
     if (width == 0 || scale <= 0)
         return;
-    double depth = std::round((vertical ? rect.Width() : rect.Height()) / scale);
+    // Bounded so that a long symbol squeezed into a small rectangle keeps its bar height an integer.
+    double depth = std::min(1e7, std::round((vertical ? rect.Width() : rect.Height()) / scale));
     Height = static_cast<int>(depth) - (showText ? (GuardsReachText(Typ) ? 7 : 16) : 0);
     SymbolPlacement place(rect, Angle, scale, width, depth);
     BrushScope keep(canvas, canvas.Brush);
