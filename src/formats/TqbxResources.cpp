@@ -3,6 +3,7 @@
 
 #include "base/Exceptions.h"
 #include "base/Unicode.h"
+#include "formats/EmbeddedResources.h"
 #include "formats/ImageResource.h"
 #include "platform/Files.h"
 
@@ -10,8 +11,6 @@
 #include <filesystem>
 
 namespace qbx {
-
-std::string_view EmbeddedResource(std::string_view name); // generated from resources/ at configure time
 
 TqbxResources& TqbxResources::Instance()
 {

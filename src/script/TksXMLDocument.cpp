@@ -126,12 +126,13 @@ void TksXMLDocument::LoadFromStream(std::istream& in)
     Convert(tree, root_);
 }
 
-void TksXMLDocument::SaveToStream(std::ostream& out)
+void TksXMLDocument::SaveToStream(std::ostream& out, bool header)
 {
     TqbxXMLItem tree;
     Convert(root_, tree);
     TqbxXMLWriter writer(out, AutoIndent);
-    writer.WriteHeader("<?xml version=\"1.0\"?>");
+    if (header)
+        writer.WriteHeader("<?xml version=\"1.0\"?>");
     writer.WriteItem(tree);
 }
 

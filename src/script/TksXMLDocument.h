@@ -50,7 +50,7 @@ public:
 
     // Reading errors raise a plain Exception "Invalid file format".
     void LoadFromStream(std::istream& in);
-    void SaveToStream(std::ostream& out); // header <?xml version="1.0"?>
+    void SaveToStream(std::ostream& out, bool header = true); // header <?xml version="1.0"?>
     void LoadFromFile(const std::string& fileName); // raises EFileError naming the file
     void SaveToFile(const std::string& fileName);
 
