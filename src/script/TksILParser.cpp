@@ -185,13 +185,16 @@ bool TksILParser::WalkChildren(const TksXMLItem& item)
 bool TksILParser::WalkLoop(const TksXMLItem& item)
 {
     int entry = lexer_.Position();
+    std::size_t entryLines = lines_.size();
     std::string separator = item.Prop("text");
     int iterations = 0;
     for (;;) {
         int start = lexer_.Position();
+        std::size_t startLines = lines_.size();
         bool errorBefore = hasError_;
         if (!WalkChildren(item)) {
             lexer_.SetPosition(start);
+            lines_.resize(startLines);
             if (iterations > 0 && !errorBefore && hasError_ && (item.Prop("skip") == "1" || errorTerm_)) {
                 hasError_ = false;
                 LastError.clear();
@@ -213,6 +216,7 @@ bool TksILParser::WalkLoop(const TksXMLItem& item)
     }
     if (iterations == 0) {
         lexer_.SetPosition(entry);
+        lines_.resize(entryLines);
         return item.Name == "optionalloop";
     }
     return true;
@@ -235,8 +239,10 @@ bool TksILParser::Walk(const TksXMLItem& item, bool definition)
     } else if (IsTokenItem(kind)) {
         ok = WalkToken(item, token);
     } else if (kind == "optional") {
-        if (!WalkChildren(item))
+        if (!WalkChildren(item)) {
             lexer_.SetPosition(entry);
+            lines_.resize(entryLines);
+        }
         ok = true;
     } else if (kind == "switch" || kind == "optionalswitch") {
         for (int i = 0; i < item.Count() && !ok; ++i)
@@ -248,10 +254,11 @@ bool TksILParser::Walk(const TksXMLItem& item, bool definition)
         ok = Walk(Rule(kind), true);
     }
     if (!ok) {
+        // A failed item leaves nothing behind: an alternative that read part of the source and wrote
+        // it must not leave those lines for the next alternative to write again.
         lexer_.SetPosition(entry);
         RecordError(item, entry);
-        if (definition && !item.Prop("node").empty())
-            lines_.resize(entryLines);
+        lines_.resize(entryLines);
         return false;
     }
     if (IsStructure(kind))

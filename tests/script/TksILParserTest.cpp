@@ -34,6 +34,7 @@ std::string Shape(const TksXMLItem& item)
 std::string Parse(const std::string& language, const std::string& text, std::string* error = nullptr)
 {
     TksILParser parser;
+    parser.OnGetUnit = [](const std::string&) { return std::string(); }; // included units are empty here
     parser.SelectLanguage(language);
     bool ok = parser.ParseToIL(text);
     if (error)
@@ -91,6 +92,12 @@ TEST(TksILParser, ElementsCarryPositionsAndTheGrammarsTypes)
     EXPECT_NE(il.find("<assignstmt pos=\"2:3\">"), std::string::npos) << il;
     EXPECT_NE(il.find("<expr pos=\"2:7\" pos1=\"2:9\">"), std::string::npos) << il;
     EXPECT_NE(il.find("<number text=\"10\" pos=\"2:9\"/>"), std::string::npos) << il;
+    EXPECT_TRUE(parser.DeclareVarsRequired);
+    for (const char* language : { "VidodAvidov", "JScript" }) {
+        TksILParser loose;
+        loose.SelectLanguage(language);
+        EXPECT_FALSE(loose.DeclareVarsRequired) << language << " uses variables without declaring them";
+    }
     TksXMLItem& root = parser.IL().Root();
     TksXMLItem* types = root.Items(root.Count() - 1);
     EXPECT_EQ(types->Name, "types");
@@ -119,7 +126,14 @@ TEST(TksILParser, FirstErrorWithItsGrammarTextAndPosition)
         EXPECT_EQ(error, row.error) << row.language << ": " << row.source;
     }
     EXPECT_EQ(Parse("VidodAvidov", ""), "") << "an empty program";
-    EXPECT_EQ(Parse("JScript", "x = " + std::string(100000, '(') + "1;", &error), "failed");
+    for (const std::string& deep : { "x = " + std::string(100000, '(') + "1;", std::string(100000, '{') }) {
+        EXPECT_EQ(Parse("JScript", deep, &error), "failed");
+        EXPECT_EQ(error.substr(0, 31), "The script is nested too deeply");
+    }
+    std::string begins;
+    for (int i = 0; i < 100000; ++i)
+        begins += "begin ";
+    EXPECT_EQ(Parse("VeradaZurezi", begins, &error), "failed");
     EXPECT_EQ(error.substr(0, 31), "The script is nested too deeply");
     EXPECT_EQ(Parse("JScript", "  // nothing\r\n"), "compoundstmt");
     EXPECT_EQ(Parse("VidodAvidov", "x = 1\r\n???\r\n", &error), "failed") << "unread statements are an error";
@@ -156,6 +170,20 @@ TEST(TksILParser, GrammarRulesThatShapeTheEdges)
             "expr(dsgn(node:i)))))" },
         { "VeradaZurezi", "begin x := [1..3] end.",
             "compoundstmt(assignstmt(dsgn(node:x) expr(set(expr(number:1) range:. expr(number:3)))))" },
+        // A failed alternative leaves nothing: the count alternative alone writes the 5.
+        { "VeradaZurezi", "var a: array[5] of integer; begin end.",
+            "var(ident:a array(dim(expr(number:5))) type:integer) compoundstmt" },
+        { "VeradaZurezi", "var a: array[1..5, 2] of string; begin end.",
+            "var(ident:a array(dim(expr(number:1) expr(number:5)) dim(expr(number:2))) type:string) compoundstmt" },
+        // The JScript for loop's parts are statement lists, as in R++Edodod.
+        { "JScript", "for (i = 0; i < 3; i++) x = i;",
+            "compoundstmt(cppforstmt(compoundstmt(assignstmt(dsgn(node:i) expr(number:0))) expr(dsgn(node:i) op:< "
+            "number:3) compoundstmt(callstmt(dsgn(node:i) modificator:+)) assignstmt(dsgn(node:x) "
+            "expr(dsgn(node:i)))))" },
+        { "R++Edodod", "{ for (i = 0; i < 3; i++) x = i; }",
+            "compoundstmt(cppforstmt(compoundstmt(assignstmt(dsgn(node:i) expr(number:0))) expr(dsgn(node:i) op:< "
+            "number:3) compoundstmt(callstmt(dsgn(node:i) modificator:+)) assignstmt(dsgn(node:x) "
+            "expr(dsgn(node:i)))))" },
     };
     for (const Row& row : rows) {
         std::string error;
@@ -222,6 +250,99 @@ TEST(TksILParser, SampleScriptsOfEveryLanguageParse)
         parser.SelectLanguage(language);
         EXPECT_TRUE(parser.ParseToIL(ReadWholeFile(std::string(QBX_TEST_DATA "/scripts/") + file)))
             << file << ": " << parser.LastError << " at " << parser.LastErrorPos;
+    }
+}
+
+} // namespace
+} // namespace qbx
+
+namespace qbx {
+namespace {
+
+// Every statement form of each grammar, with the intermediate program it gives.
+TEST(TksILParser, StatementFormsOfEachLanguage)
+{
+    struct Row
+    {
+        const char* language;
+        const char* source;
+        const char* shape;
+    } rows[] = {
+        { "VeradaZurezi",
+            "const N = 3; begin repeat x := x - 1 until not (x > N); while a do b; for i := 9 downto 1 do exit end.",
+            "const(ident:N expr(number:3)) compoundstmt(repeatstmt(assignstmt(dsgn(node:x) expr(dsgn(node:x) op:- "
+            "number:1)) expr(op:not op:( expr(dsgn(node:x) op:> dsgn(node:N)) op:))) whilestmt(expr(dsgn(node:a)) "
+            "callstmt(dsgn(node:b))) forstmt(ident:i expr(number:9) downto:downto expr(number:1) exit))" },
+        { "VeradaZurezi",
+            "procedure P(var a: integer; b: string); begin break; continue end; function F: integer; begin F := -a mod "
+            "2 end; begin end.",
+            "procedure(name:P parameters(varparams var(ident:a type:integer) var(ident:b type:string)) "
+            "compoundstmt(break continue)) function(name:F type:integer compoundstmt(assignstmt(dsgn(node:F) "
+            "expr(op:unminus dsgn(node:a) op:mod number:2)))) compoundstmt" },
+        { "VeradaZurezi",
+            "begin try a finally b end; try c except d end; with o, p do q; x := a in [1, 2]; y := @o.Items[1, 2].Name "
+            "end.",
+            "compoundstmt(trystmt(callstmt(dsgn(node:a)) finallystmt(callstmt(dsgn(node:b)))) "
+            "trystmt(callstmt(dsgn(node:c)) exceptstmt(callstmt(dsgn(node:d)))) with(dsgn(node:o) dsgn(node:p) "
+            "callstmt(dsgn(node:q))) assignstmt(dsgn(node:x) expr(dsgn(node:a) op:in set(expr(number:1) "
+            "expr(number:2)))) assignstmt(dsgn(node:y) expr(dsgn(addr:@ node:o node:Items node:[ expr(number:1) "
+            "expr(number:2) node:Name))))" },
+        { "VeradaZurezi", "begin case x of 1, 2: a; 3..4: b else c end end.",
+            "compoundstmt(casestmt(expr(dsgn(node:x)) caseselector(set(expr(number:1) expr(number:2)) "
+            "callstmt(dsgn(node:a))) caseselector(set(expr(number:3) range:. expr(number:4)) callstmt(dsgn(node:b))) "
+            "callstmt(dsgn(node:c))))" },
+        { "R++Edodod",
+            "int a = 1, b[3]; void f(int &x, int y = 2) { return x; } { do { a--; } while (a > 0); delete o; o = new "
+            "TObj(1); if (!a && b || c) { } else ; }",
+            "var(type:int ident:a init(expr(number:1)) ident:b array(dim(expr(number:3)))) function(type:void name:f "
+            "parameters(var(type:int varparam:& ident:x) var(type:int ident:y init(expr(number:2)))) "
+            "compoundstmt(return(expr(dsgn(node:x))))) compoundstmt(repeatstmt(compoundstmt(callstmt(dsgn(node:a) "
+            "modificator:-)) expr(dsgn(node:a) op:> number:0) inverse) delete(dsgn(node:o)) assignstmt(dsgn(node:o) "
+            "expr(new(dsgn(node:TObj expr(number:1))))) ifstmt(expr(op:not dsgn(node:a) op:and dsgn(node:b) op:or "
+            "dsgn(node:c)) thenstmt(compoundstmt) elsestmt(empty)))" },
+        { "R++Edodod",
+            "#include \"u.cpp\", \"v.cpp\" { switch (a) { case 1: b(); default: c(); } try { x = 1; } except { y = 2; "
+            "} }",
+            "uses uses compoundstmt(casestmt(expr(dsgn(node:a)) caseselector(set(expr(number:1)) "
+            "callstmt(dsgn(node:b))) callstmt(dsgn(node:c))) trystmt(compoundstmt(assignstmt(dsgn(node:x) "
+            "expr(number:1))) exceptstmt(compoundstmt(assignstmt(dsgn(node:y) expr(number:2))))))" },
+        { "VidodAvidov",
+            "Sub S(ByRef a, ByVal b As String)\r\n  Exit\r\nEnd Sub\r\nFunction F(x)\r\n  Return x & \"!\"\r\nEnd "
+            "Function\r\n",
+            "compoundstmt(procedure(name:S parameters(varparams var(ident:a) var(ident:b type:String)) "
+            "compoundstmt(exit) exit) function(name:F parameters(var(ident:x)) compoundstmt(return(expr(dsgn(node:x) "
+            "op:strcat string:'!'))) exit))" },
+        { "VidodAvidov",
+            "If a Then\r\nb\r\nElseIf c Then\r\nd\r\nElse\r\ne\r\nEnd If\r\nSelect Case x\r\nCase 1: y = 2\r\nCase "
+            "Else: y = 3\r\nEnd Select\r\n",
+            "compoundstmt(ifstmt(expr(dsgn(node:a)) thenstmt(compoundstmt(callstmt(dsgn(node:b)))) "
+            "elsestmt(ifstmt(expr(dsgn(node:c)) thenstmt(compoundstmt(callstmt(dsgn(node:d)))) "
+            "elsestmt(compoundstmt(callstmt(dsgn(node:e))))))) casestmt(expr(dsgn(node:x)) "
+            "caseselector(set(expr(number:1)) compoundstmt(assignstmt(dsgn(node:y) expr(number:2)))) "
+            "compoundstmt(assignstmt(dsgn(node:y) expr(number:3)))))" },
+        { "VidodAvidov",
+            "Do\r\nx += 1\r\nLoop While x < 5\r\nWhile a\r\nb\r\nWend\r\nTry\r\nc\r\nCatch\r\nd\r\nEnd Try\r\nWith "
+            "o\r\nx = 1\r\nEnd With\r\nSet p = New TObj\r\n",
+            "compoundstmt(repeatstmt(compoundstmt(assignstmt(dsgn(node:x) modificator:+ expr(number:1))) "
+            "expr(dsgn(node:x) op:< number:5) inverse) whilestmt(expr(dsgn(node:a)) "
+            "compoundstmt(callstmt(dsgn(node:b)))) trystmt(compoundstmt(callstmt(dsgn(node:c))) "
+            "exceptstmt(compoundstmt(callstmt(dsgn(node:d))))) with(dsgn(node:o) compoundstmt(assignstmt(dsgn(node:x) "
+            "expr(number:1)))) assignstmt(assignstmt(dsgn(node:p) expr(new(dsgn(node:TObj))))))" },
+        { "JScript",
+            "import \"u.js\"; var a = [1, 2]; do x++; while (x < 3); switch (x) { case 1: y = 1; default: y = 2; } "
+            "with (o) p(); try { a(); } finally { b(); } delete o; if (a == 1) b(); else c();",
+            "compoundstmt(uses var(ident:a init(expr(set(expr(number:1) expr(number:2))))) "
+            "repeatstmt(callstmt(dsgn(node:x) modificator:+) expr(dsgn(node:x) op:< number:3) inverse) "
+            "casestmt(expr(dsgn(node:x)) caseselector(set(expr(number:1)) assignstmt(dsgn(node:y) expr(number:1))) "
+            "assignstmt(dsgn(node:y) expr(number:2))) with(dsgn(node:o) callstmt(dsgn(node:p))) "
+            "trystmt(compoundstmt(callstmt(dsgn(node:a))) finallystmt(compoundstmt(callstmt(dsgn(node:b))))) "
+            "delete(dsgn(node:o)) ifstmt(expr(dsgn(node:a) op:= number:1) thenstmt(callstmt(dsgn(node:b))) "
+            "elsestmt(callstmt(dsgn(node:c)))))" },
+    };
+    for (const Row& row : rows) {
+        std::string error;
+        EXPECT_EQ(Parse(row.language, row.source, &error), row.shape)
+            << row.language << ": " << row.source << " " << error;
     }
 }
 
