@@ -9,7 +9,8 @@ seconds=${1:-0}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DQBX_BUILD_FUZZ=ON -DQBX_SANITIZE=ON -DQBX_BUILD_TESTS=OFF
-targets="fuzz_xml_reader fuzz_template_load fuzz_prepared_load fuzz_template_prepare fuzz_script_parse"
+targets="fuzz_xml_reader fuzz_template_load fuzz_prepared_load fuzz_template_prepare
+  fuzz_script_verada fuzz_script_rplusplus fuzz_script_vidod fuzz_script_jscript"
 # shellcheck disable=SC2086
 cmake --build "$build" --target $targets
 

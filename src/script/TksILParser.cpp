@@ -31,21 +31,15 @@ struct DepthScope
     int& depth_;
 };
 
-bool IsTokenItem(const std::string& kind)
-{
-    return kind == "char" || kind == "keyword" || kind == "ident" || kind == "number" || kind == "string"
-        || kind == "qbstring" || kind == "eol";
-}
-
-bool IsStructure(const std::string& kind)
-{
-    return kind == "sequence" || kind == "optional" || kind == "switch" || kind == "optionalswitch" || kind == "loop"
-        || kind == "optionalloop";
-}
-
 std::string Attribute(std::string_view name, std::string_view value)
 {
     return " " + std::string(name) + "=\"" + XmlEscape(value) + "\"";
+}
+
+// A position attribute: digits and a colon need no escaping.
+std::string PosAttribute(std::string_view name, const std::string& position)
+{
+    return " " + std::string(name) + "=\"" + position + "\"";
 }
 
 } // namespace
@@ -66,7 +60,7 @@ void TksILParser::SelectLanguage(const std::string& name)
         std::string key = AsciiLower(setting.Name);
         if (key == "keywords") {
             for (int k = 0; k < setting.Count(); ++k)
-                lexer_.Keywords.push_back(setting.Items(k)->Name);
+                lexer_.AddKeyword(setting.Items(k)->Name);
         } else if (key == "declarevars") {
             DeclareVarsRequired = setting.Prop("text") != "0";
         } else if (key != "errors") {
@@ -75,43 +69,31 @@ void TksILParser::SelectLanguage(const std::string& name)
     }
     if (AllowNationalChars)
         lexer_.AllowNationalChars();
+    compiled_.Compile(grammar_.Root());
 }
 
-const TksXMLItem& TksILParser::Rule(const std::string& name) const
+const TksGrammarItem& TksILParser::Rule(const std::string& name) const
 {
-    const TksXMLItem& root = const_cast<TksXMLDocument&>(grammar_).Root();
-    int index = root.Find(name);
-    if (index < 0 || name == "parser" || name == "types")
+    const TksGrammarItem* rule = compiled_.Rule(name);
+    if (!rule)
         throw Exception(ScriptMessage(SInvalidLanguage));
-    return *root.Items(index);
-}
-
-std::string TksILParser::PositionAt(int position)
-{
-    int saved = lexer_.Position();
-    lexer_.SetPosition(position);
-    std::string text = lexer_.PositionText();
-    lexer_.SetPosition(saved);
-    return text;
+    return *rule;
 }
 
 // Only the first error counts; its position is where the failing item's token would have begun.
-void TksILParser::RecordError(const TksXMLItem& item, int entry)
+void TksILParser::RecordError(const std::string& err, bool term, int entry)
 {
-    std::string name = item.Prop("err");
-    if (name.empty() || hasError_)
+    if (err.empty() || hasError_)
         return;
-    TksXMLItem* errors = grammar_.Root().FindItem("parser");
-    errors = errors ? errors->FindItem("errors") : nullptr;
-    TksXMLItem* error = errors ? errors->FindItem(name) : nullptr;
-    LastError = error ? error->Prop("text") : name;
+    auto text = compiled_.errors.find(err);
+    LastError = text == compiled_.errors.end() ? err : text->second;
     int saved = lexer_.Position();
     lexer_.SetPosition(entry);
     lexer_.SkipBlanks();
     LastErrorPos = lexer_.PositionText();
     lexer_.SetPosition(saved);
     hasError_ = true;
-    errorTerm_ = item.Prop("term") == "1";
+    errorTerm_ = term;
 }
 
 bool TksILParser::Matches(const std::string& token, const std::string& text) const
@@ -121,59 +103,54 @@ bool TksILParser::Matches(const std::string& token, const std::string& text) con
     return lexer_.CaseSensitive ? token == AsciiLower(text) : SameText(token, text);
 }
 
-bool TksILParser::WalkToken(const TksXMLItem& item, std::string& token)
+bool TksILParser::WalkToken(const TksGrammarItem& item, std::string& token)
 {
-    const std::string& kind = item.Name;
-    std::string text = item.Prop("text");
-    if (kind == "char") {
-        if (item.Prop("skip") != "0")
+    switch (item.kind) {
+    case TksGrammarItem::Char:
+        if (item.skipBlanks)
             lexer_.SkipBlanks();
         token = lexer_.ReadSymbol();
-        return !token.empty() && token == text;
-    }
-    if (kind == "keyword") {
+        return !token.empty() && token == item.text;
+    case TksGrammarItem::Keyword:
         token = lexer_.ReadWord();
-        return !token.empty() && Matches(token, text);
-    }
-    if (kind == "ident") {
+        return !token.empty() && Matches(token, item.text);
+    case TksGrammarItem::Ident:
         token = lexer_.ReadIdentifier();
-        return !token.empty() && Matches(token, text);
-    }
-    if (kind == "number") {
+        return !token.empty() && Matches(token, item.text);
+    case TksGrammarItem::Number:
         token = lexer_.ReadNumber();
         return !token.empty();
-    }
-    if (kind == "string") {
+    case TksGrammarItem::String:
         token = lexer_.ReadString();
         return !token.empty();
-    }
-    if (kind == "qbstring") {
+    case TksGrammarItem::QbString:
         token = lexer_.ReadQbReference();
         if (token.empty())
             return false;
         WriteGetCall(token);
         return true;
+    default:
+        token.clear();
+        return lexer_.SkipLineEnds(); // eol
     }
-    token.clear();
-    return lexer_.SkipLineEnds(); // eol
 }
 
 // A report reference is written as if the source had called Get with its text as a string.
 void TksILParser::WriteGetCall(const std::string& reference)
 {
-    std::string pos = Attribute("pos", lexer_.PositionText());
+    std::string pos = PosAttribute("pos", lexer_.PositionText());
     lines_.push_back("<dsgn" + pos + ">");
     lines_.push_back("<node" + Attribute("text", "Get") + pos + "/>");
-    lines_.push_back("<expr" + pos + Attribute("pos1", lexer_.PositionText()) + ">");
+    lines_.push_back("<expr" + pos + PosAttribute("pos1", lexer_.PositionText()) + ">");
     lines_.push_back("<string" + Attribute("text", "'" + reference + "'") + pos + "/>");
     lines_.push_back("</expr>");
     lines_.push_back("</dsgn>");
 }
 
-bool TksILParser::WalkChildren(const TksXMLItem& item)
+bool TksILParser::WalkChildren(const TksGrammarItem& item)
 {
-    for (int i = 0; i < item.Count(); ++i)
-        if (!Walk(*item.Items(i), false))
+    for (const TksGrammarItem& child : item.children)
+        if (!Walk(child))
             return false;
     return true;
 }
@@ -182,11 +159,11 @@ bool TksILParser::WalkChildren(const TksXMLItem& item)
 // full iteration the loop succeeds with the cursor where the failed iteration began (a separator
 // before it stays read); the error that iteration recorded is withdrawn when the loop says "skip" or
 // the failing item was a "term".
-bool TksILParser::WalkLoop(const TksXMLItem& item)
+bool TksILParser::WalkLoop(const TksGrammarItem& item)
 {
     int entry = lexer_.Position();
     std::size_t entryLines = lines_.size();
-    std::string separator = item.Prop("text");
+    const std::string& separator = item.text;
     int iterations = 0;
     for (;;) {
         int start = lexer_.Position();
@@ -195,7 +172,7 @@ bool TksILParser::WalkLoop(const TksXMLItem& item)
         if (!WalkChildren(item)) {
             lexer_.SetPosition(start);
             lines_.resize(startLines);
-            if (iterations > 0 && !errorBefore && hasError_ && (item.Prop("skip") == "1" || errorTerm_)) {
+            if (iterations > 0 && !errorBefore && hasError_ && (item.loopSkip || errorTerm_)) {
                 hasError_ = false;
                 LastError.clear();
                 LastErrorPos.clear();
@@ -217,12 +194,12 @@ bool TksILParser::WalkLoop(const TksXMLItem& item)
     if (iterations == 0) {
         lexer_.SetPosition(entry);
         lines_.resize(entryLines);
-        return item.Name == "optionalloop";
+        return item.kind == TksGrammarItem::OptionalLoop;
     }
     return true;
 }
 
-bool TksILParser::Walk(const TksXMLItem& item, bool definition)
+bool TksILParser::Walk(const TksGrammarItem& item)
 {
     // Each nesting of the source costs a few frames of this walk; a bound keeps a hostile script
     // (thousands of opening brackets) from exhausting the stack.
@@ -231,61 +208,68 @@ bool TksILParser::Walk(const TksXMLItem& item, bool definition)
     DepthScope scope(depth_);
     int entry = lexer_.Position();
     std::size_t entryLines = lines_.size();
-    const std::string& kind = item.Name;
+    // The opening tag's place is kept from the start, so that wrapping does not move the lines after it.
+    if (item.wraps)
+        lines_.emplace_back();
     std::string token;
     bool ok = false;
-    if (definition || kind == "sequence") {
+    switch (item.kind) {
+    case TksGrammarItem::Definition:
+    case TksGrammarItem::Sequence:
         ok = WalkChildren(item);
-    } else if (IsTokenItem(kind)) {
-        ok = WalkToken(item, token);
-    } else if (kind == "optional") {
+        break;
+    case TksGrammarItem::Optional:
         if (!WalkChildren(item)) {
             lexer_.SetPosition(entry);
             lines_.resize(entryLines);
         }
         ok = true;
-    } else if (kind == "switch" || kind == "optionalswitch") {
-        for (int i = 0; i < item.Count() && !ok; ++i)
-            ok = Walk(*item.Items(i), false);
-        ok = ok || kind == "optionalswitch";
-    } else if (kind == "loop" || kind == "optionalloop") {
+        break;
+    case TksGrammarItem::Switch:
+    case TksGrammarItem::OptionalSwitch:
+        for (std::size_t i = 0; i < item.children.size() && !ok; ++i)
+            ok = Walk(item.children[i]);
+        ok = ok || item.kind == TksGrammarItem::OptionalSwitch;
+        break;
+    case TksGrammarItem::Loop:
+    case TksGrammarItem::OptionalLoop:
         ok = WalkLoop(item);
-    } else {
-        ok = Walk(Rule(kind), true);
+        break;
+    case TksGrammarItem::Reference:
+        if (!item.rule)
+            throw Exception(ScriptMessage(SInvalidLanguage));
+        ok = Walk(*item.rule);
+        break;
+    default:
+        ok = WalkToken(item, token);
+        break;
     }
     if (!ok) {
         // A failed item leaves nothing behind: an alternative that read part of the source and wrote
         // it must not leave those lines for the next alternative to write again.
         lexer_.SetPosition(entry);
-        RecordError(item, entry);
+        RecordError(item.err, item.term, entry);
         lines_.resize(entryLines);
         return false;
     }
-    if (IsStructure(kind))
+    if (item.IsStructure())
         return true;
-    std::string node = item.Prop("node");
-    if (node == "uses") {
+    if (item.uses) {
         IncludeUnits(entryLines);
-    } else if (!node.empty()) {
-        int start = entry;
-        {
-            int saved = lexer_.Position();
-            lexer_.SetPosition(entry);
-            lexer_.SkipBlanks();
-            start = lexer_.Position();
-            lexer_.SetPosition(saved);
-        }
-        std::string open = "<" + node + Attribute("pos", PositionAt(start));
-        if (node == "expr")
-            open += Attribute("pos1", lexer_.PositionText());
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(entryLines), open + ">");
-        lines_.push_back("</" + node + ">");
+    } else if (item.wraps) {
+        int saved = lexer_.Position();
+        lexer_.SetPosition(entry);
+        lexer_.SkipBlanks();
+        std::string open = "<" + item.node + PosAttribute("pos", lexer_.PositionText());
+        lexer_.SetPosition(saved);
+        if (item.expr)
+            open += PosAttribute("pos1", lexer_.PositionText());
+        lines_[entryLines] = open + ">";
+        lines_.push_back("</" + item.node + ">");
     }
-    std::string add = item.Prop("add");
-    if (!add.empty()) {
-        std::string addText = item.Prop("addtext");
-        lines_.push_back("<" + add + Attribute("text", addText.empty() ? token : addText)
-            + Attribute("pos", lexer_.PositionText()) + "/>");
+    if (!item.add.empty()) {
+        lines_.push_back("<" + item.add + Attribute("text", item.addText.empty() ? token : item.addText)
+            + PosAttribute("pos", lexer_.PositionText()) + "/>");
     }
     return true;
 }
@@ -371,7 +355,7 @@ bool TksILParser::ParseToIL(const std::string& text)
     lexer_.SetPosition(start);
     bool ok = false;
     try {
-        ok = Walk(Rule("program"), true);
+        ok = Walk(Rule("program"));
     } catch (const ENestedTooDeeply&) {
         depth_ = 0;
         if (!hasError_) {
@@ -387,16 +371,46 @@ bool TksILParser::ParseToIL(const std::string& text)
         ok = NothingLeft();
     if (!ok || hasError_)
         return false;
-    std::ostringstream il;
-    il << "<?xml version=\"1.0\"?>\n<program>\n";
-    for (const std::string& line : lines_)
-        il << line << "\n";
-    il << "</program>\n";
-    std::istringstream in(il.str());
-    il_.LoadFromStream(in);
+    BuildDocument();
     if (TksXMLItem* types = grammar_.Root().FindItem("types"))
         il_.Root().Add()->Assign(*types);
     return true;
+}
+
+// The document of the written lines, one tag a line, built directly; a line that holds an included
+// unit's whole program is read as XML.
+void TksILParser::BuildDocument()
+{
+    TksXMLItem& root = il_.Root();
+    root.Clear();
+    root.Name = "program";
+    root.Text.clear();
+    std::vector<TksXMLItem*> open { &root };
+    for (const std::string& line : lines_) {
+        if (line.size() < 3 || line[0] != '<')
+            continue;
+        if (line[1] == '/') {
+            if (open.size() > 1)
+                open.pop_back();
+            continue;
+        }
+        if (line.find('\n') != std::string::npos || line.find('<', 1) != std::string::npos) {
+            TksXMLDocument unit;
+            std::istringstream in("<?xml version=\"1.0\"?>" + line);
+            unit.LoadFromStream(in);
+            open.back()->Add()->Assign(unit.Root());
+            continue;
+        }
+        bool empty = line.compare(line.size() - 2, 2, "/>") == 0;
+        std::string tag = line.substr(1, line.size() - (empty ? 3 : 2));
+        std::size_t space = tag.find(' ');
+        TksXMLItem* item = open.back()->Add();
+        item->Name = tag.substr(0, space);
+        if (space != std::string::npos)
+            item->Text = tag.substr(space);
+        if (!empty)
+            open.push_back(item);
+    }
 }
 
 // A start rule that failed without recording an error either had nothing to read (blanks, comments
@@ -410,9 +424,7 @@ bool TksILParser::NothingToParse(int start)
         lines_.clear();
         return true;
     }
-    TksXMLItem statement;
-    statement.SetProp("err", "err3");
-    RecordError(statement, lexer_.Position());
+    RecordError("err3", false, lexer_.Position());
     return false;
 }
 
@@ -420,13 +432,9 @@ bool TksILParser::NothingToParse(int start)
 // a statement that did not parse, not text after the end of the program.
 bool TksILParser::ProgramIsStatementList() const
 {
-    const TksXMLItem& program = Rule("program");
-    if (program.Count() != 1)
-        return false;
-    const std::string& name = program.Items(0)->Name;
-    if (IsTokenItem(name) || IsStructure(name))
-        return false;
-    return Rule(name).Prop("node") == "compoundstmt";
+    const TksGrammarItem& program = Rule("program");
+    return program.children.size() == 1 && program.children[0].kind == TksGrammarItem::Reference
+        && program.children[0].rule && program.children[0].rule->node == "compoundstmt";
 }
 
 bool TksILParser::NothingLeft()
@@ -435,9 +443,7 @@ bool TksILParser::NothingLeft()
     while (lexer_.SkipLineEnds()) { }
     if (lexer_.Position() > lexer_.Size())
         return true;
-    TksXMLItem statement;
-    statement.SetProp("err", "err3");
-    RecordError(statement, lexer_.Position());
+    RecordError("err3", false, lexer_.Position());
     lexer_.SetPosition(end);
     return false;
 }

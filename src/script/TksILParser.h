@@ -3,6 +3,7 @@
 // with the same element vocabulary for every language).
 #pragma once
 
+#include "script/TksGrammar.h"
 #include "script/TksParser.h"
 #include "script/TksXMLDocument.h"
 
@@ -41,15 +42,15 @@ public:
     TksParser& Lexer() { return lexer_; }
 
 private:
-    bool Walk(const TksXMLItem& item, bool definition);
-    bool WalkChildren(const TksXMLItem& item);
-    bool WalkLoop(const TksXMLItem& item);
-    bool WalkToken(const TksXMLItem& item, std::string& token);
+    bool Walk(const TksGrammarItem& item);
+    bool WalkChildren(const TksGrammarItem& item);
+    bool WalkLoop(const TksGrammarItem& item);
+    bool WalkToken(const TksGrammarItem& item, std::string& token);
     bool Matches(const std::string& token, const std::string& text) const;
-    const TksXMLItem& Rule(const std::string& name) const;
-    std::string PositionAt(int position);
-    void RecordError(const TksXMLItem& item, int entry);
+    const TksGrammarItem& Rule(const std::string& name) const;
+    void RecordError(const std::string& err, bool term, int entry);
     void WriteGetCall(const std::string& reference);
+    void BuildDocument();
     bool NothingToParse(int start);
     bool ProgramIsStatementList() const;
     bool NothingLeft();
@@ -57,6 +58,7 @@ private:
     std::string IncludeUnit(const std::string& name);
 
     TksXMLDocument grammar_;
+    TksGrammar compiled_;
     TksXMLDocument il_;
     TksParser lexer_;
     std::vector<std::string> lines_;

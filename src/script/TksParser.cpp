@@ -37,6 +37,7 @@ void TksParser::SetSource(std::string_view text)
     text_.assign(text);
     text_.push_back('\0');
     position_ = tokenStart_ = 1;
+    skippedFrom_ = skippedTo_ = 0;
     lineStarts_.assign(1, 0);
     for (int i = 1; i <= Size(); ++i)
         if (At(i) == '\n')
@@ -45,6 +46,7 @@ void TksParser::SetSource(std::string_view text)
 
 void TksParser::ResetSettings()
 {
+    skippedFrom_ = skippedTo_ = 0;
     CommentLine1 = "//";
     CommentLine2.clear();
     BlockOpen1 = "{", BlockClose1 = "}";
@@ -58,11 +60,24 @@ void TksParser::ResetSettings()
     CaseSensitive = false;
     SkipEol = true;
     SkipChar = 0;
-    Keywords.clear();
+    SetKeywords({});
+}
+
+void TksParser::AddKeyword(const std::string& word)
+{
+    keywords_.push_back(word);
+    upperKeywordsMade_ = false;
+}
+
+void TksParser::SetKeywords(const std::vector<std::string>& words)
+{
+    keywords_ = words;
+    upperKeywordsMade_ = false;
 }
 
 bool TksParser::ApplySetting(std::string_view name, std::string_view value)
 {
+    skippedFrom_ = skippedTo_ = 0;
     auto block = [&](std::string& open, std::string& close) {
         std::size_t comma = value.find(',');
         open = std::string(value.substr(0, comma));
@@ -103,7 +118,8 @@ void TksParser::AllowNationalChars()
 
 bool TksParser::StartsAt(int position, std::string_view text) const
 {
-    if (text.empty() || position < 1 || position - 1 + static_cast<int>(text.size()) > Size())
+    if (text.empty() || At(position) != static_cast<unsigned char>(text[0])
+        || position - 1 + static_cast<int>(text.size()) > Size())
         return false;
     return std::string_view(text_).substr(static_cast<std::size_t>(position - 1), text.size()) == text;
 }
@@ -135,6 +151,12 @@ bool TksParser::SkipComment()
 // for the line end that follows it once the blanks after it are passed.
 void TksParser::SkipBlanks()
 {
+    // The parser asks again at the same place after each failed alternative: the answer is kept.
+    if (position_ == skippedFrom_ || position_ == skippedTo_) {
+        position_ = tokenStart_ = skippedTo_;
+        return;
+    }
+    skippedFrom_ = position_;
     int pendingLineEnds = 0;
     for (;;) {
         while (position_ <= Size() && IsBlank(At(position_)))
@@ -157,7 +179,7 @@ void TksParser::SkipBlanks()
         }
         break;
     }
-    tokenStart_ = position_;
+    tokenStart_ = skippedTo_ = position_;
 }
 
 bool TksParser::SkipLineEnds()
@@ -183,8 +205,15 @@ std::string TksParser::ReadWord()
 
 bool TksParser::IsKeyword(std::string_view word) const
 {
-    return std::any_of(Keywords.begin(), Keywords.end(),
-        [&](const std::string& k) { return CaseSensitive ? k == word : SameText(k, word); });
+    if (CaseSensitive)
+        return std::find(keywords_.begin(), keywords_.end(), word) != keywords_.end();
+    if (!upperKeywordsMade_) {
+        upperKeywords_.clear();
+        for (const std::string& k : keywords_)
+            upperKeywords_.insert(AsciiUpper(k));
+        upperKeywordsMade_ = true;
+    }
+    return upperKeywords_.count(AsciiUpper(word)) > 0;
 }
 
 std::string TksParser::ReadIdentifier()

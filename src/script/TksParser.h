@@ -7,6 +7,7 @@
 #include <bitset>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace qbx {
@@ -38,7 +39,10 @@ public:
     bool CaseSensitive = false;
     bool SkipEol = true; // off: CR is not a blank (line-oriented languages)
     char SkipChar = 0; // line continuation; 0 for none
-    std::vector<std::string> Keywords;
+
+    const std::vector<std::string>& Keywords() const { return keywords_; }
+    void AddKeyword(const std::string& word);
+    void SetKeywords(const std::vector<std::string>& words);
 
     // Every setting back to its default, and no keywords.
     void ResetSettings();
@@ -85,7 +89,12 @@ private:
 
     std::string text_ = std::string(1, '\0');
     int position_ = 1, tokenStart_ = 1;
+    int skippedFrom_ = 0, skippedTo_ = 0; // the last SkipBlanks: where it started and where it ended
     std::vector<int> lineStarts_ { 0 };
+    std::vector<std::string> keywords_;
+    // The keywords upper-cased, for the lookup without case (made on first use).
+    mutable std::unordered_set<std::string> upperKeywords_;
+    mutable bool upperKeywordsMade_ = false;
 };
 
 } // namespace qbx

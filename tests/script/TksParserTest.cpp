@@ -16,7 +16,7 @@ TksParser Lexer(const std::string& language, std::string_view source)
         p.ApplySetting("stringquotes", "\"");
         p.ApplySetting("hexsequence", "0x");
         p.ApplySetting("casesensitive", "1");
-        p.Keywords = { "break", "if", "while" };
+        p.SetKeywords({ "break", "if", "while" });
     } else if (language == "VidodAvidov") {
         p.ApplySetting("commentline1", "'");
         p.ApplySetting("commentline2", "rem");
@@ -27,7 +27,7 @@ TksParser Lexer(const std::string& language, std::string_view source)
         p.ApplySetting("skipeol", "0");
         p.ApplySetting("skipchar", "_");
     } else {
-        p.Keywords = { "begin", "end", "break" };
+        p.SetKeywords({ "begin", "end", "break" });
     }
     p.SetSource(source);
     return p;
@@ -145,7 +145,7 @@ TEST(TksParser, WordsKeywordsAndSymbols)
     EXPECT_EQ(only.ReadWord(), "a") << "identchars replaces the set";
     EXPECT_FALSE(only.ApplySetting("colour", "red"));
     only.ResetSettings();
-    EXPECT_TRUE(only.Keywords.empty());
+    EXPECT_TRUE(only.Keywords().empty());
     EXPECT_EQ(only.CommentLine1, "//");
 }
 
