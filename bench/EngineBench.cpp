@@ -2,6 +2,7 @@
 // with "Page [Page#] of [TotalPages#]", a page footer, two passes, measured on Qt with the shipped fonts.
 // Prints pages per second and the process's peak memory; run it once per size and mode:
 //   QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=build/bench/bin/fonts.conf qbx_engine_bench 10000 [--cache]
+#include "PeakMemory.h"
 #include "engine/TqbxPreviewPages.h"
 #include "platform/qt/QtPlatform.h"
 #include "report/ClassRegistry.h"
@@ -14,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/resource.h>
 
 #include <QApplication>
 
@@ -50,13 +50,6 @@ void BuildListReport(qbx::TqbxReport& report, int records)
     report.EngineOptions.DoublePass = true;
 }
 
-long PeakMemoryMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -75,7 +68,7 @@ int main(int argc, char** argv)
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     int pages = report.PreviewPages().PageCount();
     std::printf("%d records, %s: %d pages in %.3f s (two passes), %.0f pages per second, peak memory %ld MiB%s\n",
-        records, cache ? "file cache" : "in memory", pages, seconds, pages / seconds, PeakMemoryMiB(),
+        records, cache ? "file cache" : "in memory", pages, seconds, pages / seconds, qbx::bench::PeakMemoryMiB(),
         ok ? "" : ", FAILED");
     return ok ? 0 : 1;
 }

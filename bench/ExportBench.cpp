@@ -3,6 +3,7 @@
 // generated CSV of RECORDS rows, prepared in two passes and exported to PDF. Prints the time of each
 // step, the pages, and the process's peak memory:
 //   QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=build/bench/bin/fonts.conf qbx_export_bench 100000
+#include "PeakMemory.h"
 #include "cli/RunInputs.h"
 #include "engine/TqbxPreviewPages.h"
 #include "export/PageExportFilter.h"
@@ -15,7 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sys/resource.h>
 
 #include <QApplication>
 
@@ -44,13 +44,6 @@ double Since(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-long PeakMemoryMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -70,7 +63,7 @@ int main(int argc, char** argv)
     qbx::cli::AttachCsvData(report, { { "Sales", csv } });
     bool ok = report.PrepareReport(true);
     double prepared = Since(start);
-    long preparedPeak = PeakMemoryMiB();
+    long preparedPeak = qbx::bench::PeakMemoryMiB();
     int pages = report.PreviewPages().PageCount();
 
     auto exportStart = std::chrono::steady_clock::now();
@@ -81,7 +74,7 @@ int main(int argc, char** argv)
     std::printf("%d records: %d pages; prepared in %.3f s, exported to PDF in %.3f s, %.3f s in all "
                 "(%.0f pages per second); %.1f MiB of PDF; peak memory %ld MiB after preparing, %ld MiB in all%s\n",
         records, pages, prepared, exported, prepared + exported, pages / (prepared + exported),
-        static_cast<double>(size.tellg()) / (1 << 20), preparedPeak, PeakMemoryMiB(), ok ? "" : ", FAILED");
+        static_cast<double>(size.tellg()) / (1 << 20), preparedPeak, qbx::bench::PeakMemoryMiB(), ok ? "" : ", FAILED");
     std::remove(csv.c_str());
     std::remove(pdf.c_str());
     std::remove(pdf.substr(0, pdf.size() - 4).c_str());

@@ -3,6 +3,7 @@
 // per mode, since the peak is the process's own:
 //   qbx_store_bench            everything in memory
 //   qbx_store_bench --cache    UseFileCache with the default MaxMemSize (10 MB)
+#include "PeakMemory.h"
 #include "engine/TqbxPreviewPages.h"
 #include "platform/fake/FakePlatform.h"
 #include "report/ClassRegistry.h"
@@ -15,20 +16,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kBands = 100000;
 constexpr int kMemos = 5;
 constexpr int kBandsPerPage = 50;
-
-long PeakMemoryMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024; // kilobytes on Linux
-}
 
 } // namespace
 
@@ -66,6 +59,6 @@ int main(int argc, char** argv)
     long objects = static_cast<long>(kBands) * (kMemos + 1);
     std::printf("%s: %ld objects on %d pages in %.3f s, %.0f ns per object, peak memory %ld MiB\n",
         cache ? "file cache" : "in memory", objects, store.PageCount(), seconds, seconds * 1e9 / objects,
-        PeakMemoryMiB());
+        qbx::bench::PeakMemoryMiB());
     return 0;
 }

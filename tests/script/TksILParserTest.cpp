@@ -8,6 +8,7 @@
 #include "script/TksMessages.h"
 
 #include <map>
+#include <span>
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,26 @@ std::string Parse(const std::string& language, const std::string& text, std::str
     return shape;
 }
 
+// A source in a language and the intermediate program it gives.
+struct ShapeRow
+{
+    const char* language;
+    const char* source;
+    const char* shape;
+};
+
+void ExpectShapes(std::span<const ShapeRow> rows)
+{
+    for (const ShapeRow& row : rows) {
+        std::string error;
+        EXPECT_EQ(Parse(row.language, row.source, &error), row.shape)
+            << row.language << ": " << row.source << " " << error;
+    }
+}
+
 TEST(TksILParser, EachLanguageWritesTheSameVocabulary)
 {
-    struct Row
-    {
-        const char* language;
-        const char* source;
-        const char* shape;
-    } rows[] = {
+    const ShapeRow rows[] = {
         { "VeradaZurezi", "begin x := 1 + 2 end.",
             "compoundstmt(assignstmt(dsgn(node:x) expr(number:1 op:+ number:2)))" },
         { "R++Edodod", "{ x = 1 + 2; }", "compoundstmt(assignstmt(dsgn(node:x) expr(number:1 op:+ number:2)))" },
@@ -76,11 +89,7 @@ TEST(TksILParser, EachLanguageWritesTheSameVocabulary)
         { "VeradaZurezi", "begin x := <Data.\"Field\"> end.",
             "compoundstmt(assignstmt(dsgn(node:x) expr(dsgn(node:Get expr(string:'Data.\"Field\"')))))" },
     };
-    for (const Row& row : rows) {
-        std::string error;
-        EXPECT_EQ(Parse(row.language, row.source, &error), row.shape)
-            << row.language << ": " << row.source << " " << error;
-    }
+    ExpectShapes(rows);
 }
 
 TEST(TksILParser, ElementsCarryPositionsAndTheGrammarsTypes)
@@ -149,12 +158,7 @@ TEST(TksILParser, FirstErrorWithItsGrammarTextAndPosition)
 
 TEST(TksILParser, GrammarRulesThatShapeTheEdges)
 {
-    struct Row
-    {
-        const char* language;
-        const char* source;
-        const char* shape;
-    } rows[] = {
+    const ShapeRow rows[] = {
         // Text after the final "end." is not read.
         { "VeradaZurezi", "begin end. garbage ((", "compoundstmt" },
         // A ";" after the last branch of a case before end.
@@ -185,10 +189,7 @@ TEST(TksILParser, GrammarRulesThatShapeTheEdges)
             "number:3) compoundstmt(callstmt(dsgn(node:i) modificator:+)) assignstmt(dsgn(node:x) "
             "expr(dsgn(node:i)))))" },
     };
-    for (const Row& row : rows) {
-        std::string error;
-        EXPECT_EQ(Parse(row.language, row.source, &error), row.shape) << row.source << " " << error;
-    }
+    ExpectShapes(rows);
 }
 
 TEST(TksILParser, IncludedUnitsAreReadOnceAndListedInReverse)
@@ -262,12 +263,7 @@ namespace {
 // Every statement form of each grammar, with the intermediate program it gives.
 TEST(TksILParser, StatementFormsOfEachLanguage)
 {
-    struct Row
-    {
-        const char* language;
-        const char* source;
-        const char* shape;
-    } rows[] = {
+    const ShapeRow rows[] = {
         { "VeradaZurezi",
             "const N = 3; begin repeat x := x - 1 until not (x > N); while a do b; for i := 9 downto 1 do exit end.",
             "const(ident:N expr(number:3)) compoundstmt(repeatstmt(assignstmt(dsgn(node:x) expr(dsgn(node:x) op:- "
@@ -339,11 +335,7 @@ TEST(TksILParser, StatementFormsOfEachLanguage)
             "delete(dsgn(node:o)) ifstmt(expr(dsgn(node:a) op:= number:1) thenstmt(callstmt(dsgn(node:b))) "
             "elsestmt(callstmt(dsgn(node:c)))))" },
     };
-    for (const Row& row : rows) {
-        std::string error;
-        EXPECT_EQ(Parse(row.language, row.source, &error), row.shape)
-            << row.language << ": " << row.source << " " << error;
-    }
+    ExpectShapes(rows);
 }
 
 } // namespace
