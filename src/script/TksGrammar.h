@@ -4,6 +4,7 @@
 
 #include "script/TksXMLDocument.h"
 
+#include <bitset>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,6 +41,13 @@ struct TksGrammarItem
     bool uses = false; // its node is "uses": included units take its place
     bool expr = false; // its node is "expr", which also records where the expression ends
     const TksGrammarItem* rule = nullptr; // a reference's definition; nullptr when there is none
+    // The characters the item's first token can start with (after blanks): it cannot succeed at any
+    // other, unless anyFirst (it may read nothing, or starts without skipping blanks).
+    std::bitset<256> first;
+    bool anyFirst = true;
+    // The error walking the item would record when its first token does not match: the innermost
+    // err on the way down to that token (its term flag with it).
+    const TksGrammarItem* firstErr = nullptr;
     std::vector<TksGrammarItem> children;
 
     bool IsToken() const { return kind <= Eol; }
@@ -52,7 +60,8 @@ struct TksGrammar
     std::map<std::string, std::unique_ptr<TksGrammarItem>> rules;
     std::map<std::string, std::string> errors; // err1 -> its text
 
-    void Compile(TksXMLItem& language);
+    // `numberStarts` and `stringStarts`: what a number and a string literal begin with in this language.
+    void Compile(TksXMLItem& language, const std::string& numberStarts, const std::string& stringStarts);
     const TksGrammarItem* Rule(const std::string& name) const;
 };
 

@@ -36,10 +36,14 @@ std::string Attribute(std::string_view name, std::string_view value)
     return " " + std::string(name) + "=\"" + XmlEscape(value) + "\"";
 }
 
-// A position attribute: digits and a colon need no escaping.
-std::string PosAttribute(std::string_view name, const std::string& position)
+// Appends ` name="LINE:COLUMN"` of the lexer's cursor: digits and a colon need no escaping.
+void AppendPosition(std::string& line, std::string_view name, const TksParser& lexer)
 {
-    return " " + std::string(name) + "=\"" + position + "\"";
+    line += ' ';
+    line += name;
+    line += "=\"";
+    lexer.AppendPositionText(line);
+    line += '"';
 }
 
 } // namespace
@@ -69,7 +73,7 @@ void TksILParser::SelectLanguage(const std::string& name)
     }
     if (AllowNationalChars)
         lexer_.AllowNationalChars();
-    compiled_.Compile(grammar_.Root());
+    compiled_.Compile(grammar_.Root(), lexer_.HexPrefix.substr(0, 1), std::string(1, lexer_.Quote));
 }
 
 const TksGrammarItem& TksILParser::Rule(const std::string& name) const
@@ -138,10 +142,13 @@ bool TksILParser::WalkToken(const TksGrammarItem& item, std::string& token)
 // A report reference is written as if the source had called Get with its text as a string.
 void TksILParser::WriteGetCall(const std::string& reference)
 {
-    std::string pos = PosAttribute("pos", lexer_.PositionText());
+    std::string pos;
+    AppendPosition(pos, "pos", lexer_);
+    std::string pos1;
+    AppendPosition(pos1, "pos1", lexer_);
     lines_.push_back("<dsgn" + pos + ">");
     lines_.push_back("<node" + Attribute("text", "Get") + pos + "/>");
-    lines_.push_back("<expr" + pos + PosAttribute("pos1", lexer_.PositionText()) + ">");
+    lines_.push_back("<expr" + pos + pos1 + ">");
     lines_.push_back("<string" + Attribute("text", "'" + reference + "'") + pos + "/>");
     lines_.push_back("</expr>");
     lines_.push_back("</dsgn>");
@@ -199,19 +206,9 @@ bool TksILParser::WalkLoop(const TksGrammarItem& item)
     return true;
 }
 
-bool TksILParser::Walk(const TksGrammarItem& item)
+// What the item's kind reads and writes, before its node and add.
+bool TksILParser::WalkKind(const TksGrammarItem& item, int entry, std::size_t entryLines, std::string& token)
 {
-    // Each nesting of the source costs a few frames of this walk; a bound keeps a hostile script
-    // (thousands of opening brackets) from exhausting the stack.
-    if (depth_ >= kMaxWalkDepth)
-        throw ENestedTooDeeply();
-    DepthScope scope(depth_);
-    int entry = lexer_.Position();
-    std::size_t entryLines = lines_.size();
-    // The opening tag's place is kept from the start, so that wrapping does not move the lines after it.
-    if (item.wraps)
-        lines_.emplace_back();
-    std::string token;
     bool ok = false;
     switch (item.kind) {
     case TksGrammarItem::Definition:
@@ -244,11 +241,34 @@ bool TksILParser::Walk(const TksGrammarItem& item)
         ok = WalkToken(item, token);
         break;
     }
+    return ok;
+}
+
+bool TksILParser::Walk(const TksGrammarItem& item)
+{
+    // Each nesting of the source costs a few frames of this walk; a bound keeps a hostile script
+    // (thousands of opening brackets) from exhausting the stack.
+    if (depth_ >= kMaxWalkDepth)
+        throw ENestedTooDeeply();
+    DepthScope scope(depth_);
+    int entry = lexer_.Position();
+    std::size_t entryLines = lines_.size();
+    // The opening tag's place is kept from the start, so that wrapping does not move the lines after it.
+    if (item.wraps)
+        lines_.emplace_back();
+    std::string token;
+    bool ok = false;
+    // An item whose first token cannot start with the next character fails without being tried.
+    const TksGrammarItem* failing = &item;
+    if (item.anyFirst || item.first[lexer_.NextNonBlank()])
+        ok = WalkKind(item, entry, entryLines, token);
+    else if (item.firstErr)
+        failing = item.firstErr; // the error the walk down to the first token would have recorded
     if (!ok) {
         // A failed item leaves nothing behind: an alternative that read part of the source and wrote
         // it must not leave those lines for the next alternative to write again.
         lexer_.SetPosition(entry);
-        RecordError(item.err, item.term, entry);
+        RecordError(failing->err, failing->term, entry);
         lines_.resize(entryLines);
         return false;
     }
@@ -260,16 +280,20 @@ bool TksILParser::Walk(const TksGrammarItem& item)
         int saved = lexer_.Position();
         lexer_.SetPosition(entry);
         lexer_.SkipBlanks();
-        std::string open = "<" + item.node + PosAttribute("pos", lexer_.PositionText());
+        std::string& open = lines_[entryLines];
+        open = "<" + item.node;
+        AppendPosition(open, "pos", lexer_);
         lexer_.SetPosition(saved);
         if (item.expr)
-            open += PosAttribute("pos1", lexer_.PositionText());
-        lines_[entryLines] = open + ">";
+            AppendPosition(open, "pos1", lexer_);
+        open += '>';
         lines_.push_back("</" + item.node + ">");
     }
     if (!item.add.empty()) {
-        lines_.push_back("<" + item.add + Attribute("text", item.addText.empty() ? token : item.addText)
-            + PosAttribute("pos", lexer_.PositionText()) + "/>");
+        std::string line = "<" + item.add + Attribute("text", item.addText.empty() ? token : item.addText);
+        AppendPosition(line, "pos", lexer_);
+        line += "/>";
+        lines_.push_back(std::move(line));
     }
     return true;
 }

@@ -43,6 +43,7 @@ public:
 
 private:
     bool Walk(const TksGrammarItem& item);
+    bool WalkKind(const TksGrammarItem& item, int entry, std::size_t entryLines, std::string& token);
     bool WalkChildren(const TksGrammarItem& item);
     bool WalkLoop(const TksGrammarItem& item);
     bool WalkToken(const TksGrammarItem& item, std::string& token);

@@ -4,6 +4,7 @@
 #include "base/Unicode.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace qbx {
 namespace {
@@ -381,10 +382,21 @@ std::string TksParser::ReadQbReference()
 
 std::string TksParser::PositionText() const
 {
+    std::string text;
+    AppendPositionText(text);
+    return text;
+}
+
+void TksParser::AppendPositionText(std::string& out) const
+{
     auto below = std::lower_bound(lineStarts_.begin(), lineStarts_.end(), std::max(1, position_));
     int line = static_cast<int>(below - lineStarts_.begin());
     int column = std::max(1, position_) - *(below - 1);
-    return std::to_string(line) + ":" + std::to_string(column);
+    char buffer[32];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, line).ptr;
+    *end++ = ':';
+    end = std::to_chars(end, buffer + sizeof buffer, column).ptr;
+    out.append(buffer, end);
 }
 
 int TksParser::PositionFromText(int line, int column) const

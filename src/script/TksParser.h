@@ -54,6 +54,15 @@ public:
 
     // Past blanks, line continuations and comments; sets TokenStart.
     void SkipBlanks();
+    // The character a token read here would start with (after blanks), the cursor left where it is.
+    unsigned char NextNonBlank()
+    {
+        int saved = position_;
+        SkipBlanks();
+        unsigned char c = At(position_);
+        position_ = saved;
+        return c;
+    }
     // An end of line: true (and the whole run of CR and LF consumed) when one follows the blanks.
     bool SkipLineEnds();
     std::string ReadWord();
@@ -71,6 +80,7 @@ public:
 
     // "LINE:COLUMN" of the cursor, both 1-based.
     std::string PositionText() const;
+    void AppendPositionText(std::string& out) const;
     // The character index of a line and column; -1 when the line does not exist.
     int PositionFromText(int line, int column) const;
 
