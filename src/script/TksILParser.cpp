@@ -9,6 +9,7 @@
 #include "script/TksMessages.h"
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 namespace qbx {
@@ -36,6 +37,19 @@ std::string Attribute(std::string_view name, std::string_view value)
     return " " + std::string(name) + "=\"" + XmlEscape(value) + "\"";
 }
 
+// The settings of a grammar's parser section (names lower-cased), keywords and errors left out.
+std::vector<std::pair<std::string, std::string>> GrammarSettings(const TksXMLDocument& grammar)
+{
+    std::vector<std::pair<std::string, std::string>> settings;
+    TksXMLItem* parser = const_cast<TksXMLDocument&>(grammar).Root().FindItem("parser");
+    for (int i = 0; parser && i < parser->Count(); ++i) {
+        std::string key = AsciiLower(parser->Items(i)->Name);
+        if (key != "keywords" && key != "errors")
+            settings.emplace_back(key, parser->Items(i)->Prop("text"));
+    }
+    return settings;
+}
+
 // Appends ` name="LINE:COLUMN"` of the lexer's cursor: digits and a colon need no escaping.
 void AppendPosition(std::string& line, std::string_view name, const TksParser& lexer)
 {
@@ -51,34 +65,66 @@ void AppendPosition(std::string& line, std::string_view name, const TksParser& l
 TksILParser::TksILParser() = default;
 TksILParser::~TksILParser() = default;
 
+// A grammar as the parser uses it: its document (settings, types) and its compiled rules, made once
+// per language and grammar text and shared by every parser.
+struct TksLoadedGrammar
+{
+    std::string text;
+    TksXMLDocument document;
+    TksGrammar compiled;
+};
+
+namespace {
+
+std::shared_ptr<const TksLoadedGrammar> Loaded(const std::string& name)
+{
+    static std::map<std::string, std::shared_ptr<const TksLoadedGrammar>> loaded;
+    const std::string& text = LanguageGrammar(name);
+    auto& entry = loaded[name];
+    if (entry && entry->text == text)
+        return entry;
+    auto grammar = std::make_shared<TksLoadedGrammar>();
+    grammar->text = text;
+    std::istringstream in(text);
+    grammar->document.LoadFromStream(in);
+    // The first-token sets depend on the language's own number and string starts.
+    TksParser settings;
+    for (const auto& [key, value] : GrammarSettings(grammar->document))
+        settings.ApplySetting(key, value);
+    grammar->compiled.Compile(
+        grammar->document.Root(), settings.HexPrefix.substr(0, 1), std::string(1, settings.Quote));
+    entry = grammar;
+    return entry;
+}
+
+} // namespace
+
 void TksILParser::SelectLanguage(const std::string& name)
 {
-    std::istringstream in(LanguageGrammar(name));
-    grammar_.LoadFromStream(in);
+    grammar_ = Loaded(name);
     LanguageName = name;
     lexer_.ResetSettings();
     DeclareVarsRequired = true;
-    TksXMLItem* parser = grammar_.Root().FindItem("parser");
+    TksXMLItem* parser = const_cast<TksXMLDocument&>(grammar_->document).Root().FindItem("parser");
     for (int i = 0; parser && i < parser->Count(); ++i) {
         const TksXMLItem& setting = *parser->Items(i);
-        std::string key = AsciiLower(setting.Name);
-        if (key == "keywords") {
+        if (AsciiLower(setting.Name) == "keywords")
             for (int k = 0; k < setting.Count(); ++k)
                 lexer_.AddKeyword(setting.Items(k)->Name);
-        } else if (key == "declarevars") {
-            DeclareVarsRequired = setting.Prop("text") != "0";
-        } else if (key != "errors") {
-            lexer_.ApplySetting(key, setting.Prop("text"));
-        }
+    }
+    for (const auto& [key, value] : GrammarSettings(grammar_->document)) {
+        if (key == "declarevars")
+            DeclareVarsRequired = value != "0";
+        else
+            lexer_.ApplySetting(key, value);
     }
     if (AllowNationalChars)
         lexer_.AllowNationalChars();
-    compiled_.Compile(grammar_.Root(), lexer_.HexPrefix.substr(0, 1), std::string(1, lexer_.Quote));
 }
 
 const TksGrammarItem& TksILParser::Rule(const std::string& name) const
 {
-    const TksGrammarItem* rule = compiled_.Rule(name);
+    const TksGrammarItem* rule = grammar_->compiled.Rule(name);
     if (!rule)
         throw Exception(ScriptMessage(SInvalidLanguage));
     return *rule;
@@ -89,8 +135,8 @@ void TksILParser::RecordError(const std::string& err, bool term, int entry)
 {
     if (err.empty() || hasError_)
         return;
-    auto text = compiled_.errors.find(err);
-    LastError = text == compiled_.errors.end() ? err : text->second;
+    auto text = grammar_->compiled.errors.find(err);
+    LastError = text == grammar_->compiled.errors.end() ? err : text->second;
     int saved = lexer_.Position();
     lexer_.SetPosition(entry);
     lexer_.SkipBlanks();
@@ -396,7 +442,7 @@ bool TksILParser::ParseToIL(const std::string& text)
     if (!ok || hasError_)
         return false;
     BuildDocument();
-    if (TksXMLItem* types = grammar_.Root().FindItem("types"))
+    if (TksXMLItem* types = const_cast<TksXMLDocument&>(grammar_->document).Root().FindItem("types"))
         il_.Root().Add()->Assign(*types);
     return true;
 }

@@ -14,6 +14,8 @@
 
 namespace qbx {
 
+struct TksLoadedGrammar;
+
 class TksILParser
 {
 public:
@@ -58,8 +60,7 @@ private:
     void IncludeUnits(std::size_t firstLine);
     std::string IncludeUnit(const std::string& name);
 
-    TksXMLDocument grammar_;
-    TksGrammar compiled_;
+    std::shared_ptr<const TksLoadedGrammar> grammar_;
     TksXMLDocument il_;
     TksParser lexer_;
     std::vector<std::string> lines_;
