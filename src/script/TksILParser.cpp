@@ -16,6 +16,34 @@ namespace qbx {
 namespace {
 
 constexpr int kMaxWalkDepth = 4000;
+// How much of the stack a parse (with the parses of its included units) may use: frames differ in
+// size between builds (sanitizers make them several times larger), so depth alone does not bound it.
+constexpr std::ptrdiff_t kStackBudget = 2 << 20;
+
+// Where the outermost parse of this thread began on the stack; nullptr when none runs.
+thread_local const char* stackBase = nullptr;
+
+struct StackBaseScope
+{
+    explicit StackBaseScope(const char* here)
+        : outermost_(stackBase == nullptr)
+    {
+        if (outermost_)
+            stackBase = here;
+    }
+    ~StackBaseScope()
+    {
+        if (outermost_)
+            stackBase = nullptr;
+    }
+    bool outermost_;
+};
+
+bool StackExhausted()
+{
+    char here = 0;
+    return stackBase && stackBase - &here > kStackBudget;
+}
 
 struct ENestedTooDeeply
 {
@@ -294,7 +322,7 @@ bool TksILParser::Walk(const TksGrammarItem& item)
 {
     // Each nesting of the source costs a few frames of this walk; a bound keeps a hostile script
     // (thousands of opening brackets) from exhausting the stack.
-    if (depth_ >= kMaxWalkDepth)
+    if (depth_ >= kMaxWalkDepth || StackExhausted())
         throw ENestedTooDeeply();
     DepthScope scope(depth_);
     int entry = lexer_.Position();
@@ -404,6 +432,8 @@ std::string TksILParser::IncludeUnit(const std::string& name)
 
 bool TksILParser::ParseToIL(const std::string& text)
 {
+    char here = 0;
+    StackBaseScope stack(&here);
     lines_.clear();
     hasError_ = false;
     errorTerm_ = false;

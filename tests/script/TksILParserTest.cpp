@@ -242,6 +242,18 @@ TEST(TksMessages, DefaultsReplacedByTheLocalizedTable)
 namespace qbx {
 namespace {
 
+// Inputs the fuzz targets found overflowing the stack (with frames as large as a sanitizer makes
+// them): each now ends with the nesting error.
+TEST(TksILParser, FuzzFoundNestingEndsWithAnError)
+{
+    for (auto [file, language] : { std::pair { "deep-verada.txt", "VeradaZurezi" },
+             std::pair { "deep-rplusplus.txt", "R++Edodod" }, std::pair { "deep-vidod.txt", "VidodAvidov" } }) {
+        std::string error;
+        EXPECT_EQ(Parse(language, ReadWholeFile(std::string(QBX_TEST_DATA "/scripts/") + file), &error), "failed");
+        EXPECT_EQ(error.substr(0, 31), "The script is nested too deeply") << file << ": " << error;
+    }
+}
+
 // The sample scripts (also the script fuzz target's seeds) parse in their languages.
 TEST(TksILParser, SampleScriptsOfEveryLanguageParse)
 {
