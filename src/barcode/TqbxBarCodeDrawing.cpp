@@ -30,26 +30,29 @@ void TqbxBarCodeView::GetData()
         Text = DataSet()->GetValue(DataField).ToText();
     else if (!Expression.empty() && report)
         Text = report->Calc(Expression).ToText();
-    TqbxBarcode probe = barcode_;
-    probe.Typ = BarType;
-    probe.Checksum = CalcCheckSum;
-    probe.Text = Text;
     try {
-        probe.Width();
+        EncoderOfProperties().Width();
     } catch (const Exception& e) {
         if (report)
             report->Errors.Add(Name() + ": " + e.what() + " (\"" + Text + "\")");
     }
 }
 
+TqbxBarcode TqbxBarCodeView::EncoderOfProperties() const
+{
+    TqbxBarcode encoder;
+    encoder.Angle = Rotation;
+    encoder.Checksum = CalcCheckSum;
+    encoder.Typ = BarType;
+    encoder.Ratio = static_cast<double>(WideBarRatio);
+    encoder.Color = Color == clNone ? clWhite : Color;
+    encoder.Text = Text;
+    return encoder;
+}
+
 std::string TqbxBarCodeView::Configure()
 {
-    barcode_.Angle = Rotation;
-    barcode_.Checksum = CalcCheckSum;
-    barcode_.Typ = BarType;
-    barcode_.Ratio = static_cast<double>(WideBarRatio);
-    barcode_.Color = Color == clNone ? clWhite : Color;
-    barcode_.Text = Text;
+    barcode_ = EncoderOfProperties();
     if (Zoom < 0.0001L)
         Zoom = 1;
     std::string error;

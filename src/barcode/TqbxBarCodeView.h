@@ -44,6 +44,8 @@ private:
     // Configures the encoder from the properties and sizes the view from the symbol; returns the
     // encoding error ("" when the text encodes), in which case the size is that of "12345678".
     std::string Configure();
+    // An encoder set up from the properties (symbology, check digit, ratio, angle, colour, text).
+    TqbxBarcode EncoderOfProperties() const;
 
     TqbxBarcode barcode_;
     std::string savedText_;

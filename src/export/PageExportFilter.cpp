@@ -59,9 +59,4 @@ std::unique_ptr<PageExportFilter> CreateExportFilter(TqbxPreviewPages& pages, co
     return found == Filters().end() ? nullptr : found->second(pages, settings);
 }
 
-const char* ExportFormats()
-{
-    return ".pdf .png .svg";
-}
-
 } // namespace qbx

@@ -30,7 +30,4 @@ protected:
 // The filter for an output's extension (".pdf", ".png", ".svg"); nullptr for any other.
 std::unique_ptr<PageExportFilter> CreateExportFilter(TqbxPreviewPages& pages, const ExportSettings& settings);
 
-// The extensions CreateExportFilter knows, separated by blanks.
-const char* ExportFormats();
-
 } // namespace qbx

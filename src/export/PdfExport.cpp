@@ -68,6 +68,7 @@ void PdfExportFilter::OnBeginDoc()
     writer_->setCreator("qbx");
     writer_->setPdfVersion(settings_.PdfA ? QPagedPaintDevice::PdfVersion_A1b : QPagedPaintDevice::PdfVersion_1_6);
     outputPage_.assign(static_cast<std::size_t>(pages_.PageCount()), -1);
+    topMargin_.assign(outputPage_.size(), 0);
     int n = 0;
     for (int index : SelectedPages())
         outputPage_[static_cast<std::size_t>(index)] = n++;
@@ -76,6 +77,7 @@ void PdfExportFilter::OnBeginDoc()
 void PdfExportFilter::OnBeginPage(int index, TqbxReportPage& page)
 {
     currentIndex_ = index;
+    topMargin_[static_cast<std::size_t>(index)] = page.TopMargin * qb01cm;
     QPageSize size(QSizeF(static_cast<double>(page.PaperWidth()), static_cast<double>(page.PaperHeight())),
         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
     writer_->setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -95,8 +97,7 @@ void PdfExportFilter::OnData(TqbxComponent& object)
     PdfLink link;
     link.Page = outputPage_[static_cast<std::size_t>(currentIndex_)];
     link.Area = pages_.SheetRect(currentIndex_, object, 1);
-    // Internal targets are found when no page is being drawn (finding them rebuilds other pages).
-    link.Uri = view->URL;
+    link.Uri = view->URL; // internal targets are found at the end, when every target page was drawn
     content_.Links.push_back(link);
 }
 
@@ -121,13 +122,14 @@ void PdfExportFilter::OnEndDoc()
     FinishPdf(drawn_, settings_.Output, content_);
 }
 
-// A store page and a height below its top margin, as a place in the file.
+// A store page and a height below its top margin, as a place in the file; a page left out of the
+// file is no place.
 PdfTarget PdfExportFilter::TargetOf(int storeIndex, long double top) const
 {
     if (storeIndex < 0 || storeIndex >= static_cast<int>(outputPage_.size()))
         return {};
-    TqbxReportPage* page = pages_.GetPage(storeIndex);
-    return { outputPage_[static_cast<std::size_t>(storeIndex)], page->TopMargin * qb01cm + top };
+    auto index = static_cast<std::size_t>(storeIndex);
+    return { outputPage_[index], topMargin_[index] + top };
 }
 
 // "@N" is page N, from its top; "#name" the last anchor with that name.

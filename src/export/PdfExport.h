@@ -37,6 +37,7 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QtCanvas> canvas_;
     std::vector<int> outputPage_; // per store page: its 0-based page in the file, -1 when left out
+    std::vector<long double> topMargin_; // per store page drawn: its top margin in pixels
     int currentIndex_ = -1;
     PdfContent content_;
 };

@@ -465,10 +465,13 @@ bool TksILParser::ParseToIL(const std::string& text)
         }
         return false;
     }
-    if (!ok && !hasError_)
-        ok = NothingToParse(start);
+    if (!ok && !hasError_) {
+        ok = OnlyBlanksFrom(start); // an empty program
+        if (ok)
+            lines_.clear();
+    }
     if (ok && !hasError_ && ProgramIsStatementList())
-        ok = NothingLeft();
+        ok = OnlyBlanksFrom(lexer_.Position());
     if (!ok || hasError_)
         return false;
     BuildDocument();
@@ -513,19 +516,20 @@ void TksILParser::BuildDocument()
     }
 }
 
-// A start rule that failed without recording an error either had nothing to read (blanks, comments
-// and line ends only: an empty program) or met text that no statement begins with, which is an error
-// rather than a silently empty program.
-bool TksILParser::NothingToParse(int start)
+// Whether only blanks, comments and line ends follow `from`; otherwise the grammar's err3 is recorded
+// where the text goes on. A start rule that failed without an error either had nothing to read (an
+// empty program) or met text no statement begins with, and a statement list that stopped early left
+// a statement that did not parse: both are errors rather than silently dropped text.
+bool TksILParser::OnlyBlanksFrom(int from)
 {
-    lexer_.SetPosition(start);
+    int saved = lexer_.Position();
+    lexer_.SetPosition(from);
     while (lexer_.SkipLineEnds()) { }
-    if (lexer_.Position() > lexer_.Size()) {
-        lines_.clear();
-        return true;
-    }
-    RecordError("err3", false, lexer_.Position());
-    return false;
+    bool blank = lexer_.Position() > lexer_.Size();
+    if (!blank)
+        RecordError("err3", false, lexer_.Position());
+    lexer_.SetPosition(saved);
+    return blank;
 }
 
 // Whether the start rule is nothing but the program's statement list: then text it left unread is
@@ -535,17 +539,6 @@ bool TksILParser::ProgramIsStatementList() const
     const TksGrammarItem& program = Rule("program");
     return program.children.size() == 1 && program.children[0].kind == TksGrammarItem::Reference
         && program.children[0].rule && program.children[0].rule->node == "compoundstmt";
-}
-
-bool TksILParser::NothingLeft()
-{
-    int end = lexer_.Position();
-    while (lexer_.SkipLineEnds()) { }
-    if (lexer_.Position() > lexer_.Size())
-        return true;
-    RecordError("err3", false, lexer_.Position());
-    lexer_.SetPosition(end);
-    return false;
 }
 
 std::string TksILParser::ILText(bool header)

@@ -54,9 +54,8 @@ private:
     void RecordError(const std::string& err, bool term, int entry);
     void WriteGetCall(const std::string& reference);
     void BuildDocument();
-    bool NothingToParse(int start);
+    bool OnlyBlanksFrom(int from);
     bool ProgramIsStatementList() const;
-    bool NothingLeft();
     void IncludeUnits(std::size_t firstLine);
     std::string IncludeUnit(const std::string& name);
 

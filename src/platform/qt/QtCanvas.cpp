@@ -279,6 +279,23 @@ char32_t CodePointAt(std::u16string_view text, std::size_t i, std::size_t& units
     return c;
 }
 
+// Calls `f(index, units, codePoint, x)` for each character at its whole-pixel position: from `pos`
+// rightwards, or leftwards from it for right-to-left text; a surrogate pair advances as one.
+template <typename F>
+void ForEachCharacter(std::u16string_view text, const std::vector<int>& advances, int pos, bool rightToLeft, F f)
+{
+    std::size_t units = 1;
+    for (std::size_t i = 0; i < text.size(); i += units) {
+        char32_t c = CodePointAt(text, i, units);
+        int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
+        if (rightToLeft)
+            pos -= advance;
+        f(i, units, c, pos);
+        if (!rightToLeft)
+            pos += advance;
+    }
+}
+
 } // namespace
 
 std::vector<int> QtCanvas::CharAdvances(std::u16string_view text)
@@ -356,23 +373,16 @@ void QtCanvas::DrawGlyphs(QtGlyphs& glyphs, std::u16string_view text, const std:
         indexes.clear();
         positions.clear();
     };
-    std::size_t units = 1;
-    for (std::size_t i = 0; i < text.size(); i += units) {
-        char32_t c = CodePointAt(text, i, units);
-        int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
-        if (rightToLeft)
-            pos -= advance;
+    ForEachCharacter(text, advances, pos, rightToLeft, [&](std::size_t, std::size_t, char32_t c, int x) {
         QtGlyph glyph = c < 0x20 ? QtGlyph {} : glyphs.Glyph(c);
-        if (glyph.Index != 0) {
-            if (glyph.Font != runFont)
-                flush();
-            runFont = glyph.Font;
-            indexes.append(glyph.Index);
-            positions.append(QPointF(pos, 0));
-        }
-        if (!rightToLeft)
-            pos += advance;
-    }
+        if (glyph.Index == 0)
+            return;
+        if (glyph.Font != runFont)
+            flush();
+        runFont = glyph.Font;
+        indexes.append(glyph.Index);
+        positions.append(QPointF(x, 0));
+    });
     flush();
 }
 
@@ -381,16 +391,9 @@ void QtCanvas::DrawCharacters(QtGlyphs& glyphs, std::u16string_view text, const 
     QPoint baseline, int pos, bool rightToLeft)
 {
     painter_.setFont(glyphs.Font());
-    std::size_t units = 1;
-    for (std::size_t i = 0; i < text.size(); i += units) {
-        CodePointAt(text, i, units);
-        int advance = advances[i] + (units == 2 ? advances[i + 1] : 0);
-        if (rightToLeft)
-            pos -= advance;
-        painter_.drawText(baseline + QPoint(pos, 0), ToQString(text.substr(i, units)));
-        if (!rightToLeft)
-            pos += advance;
-    }
+    ForEachCharacter(text, advances, pos, rightToLeft, [&](std::size_t i, std::size_t units, char32_t, int x) {
+        painter_.drawText(baseline + QPoint(x, 0), ToQString(text.substr(i, units)));
+    });
 }
 
 void QtCanvas::DrawTextWrapped(const TRect& rect, std::u16string_view text, int flags)
