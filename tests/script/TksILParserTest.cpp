@@ -346,6 +346,29 @@ TEST(TksILParser, StatementFormsOfEachLanguage)
             "trystmt(compoundstmt(callstmt(dsgn(node:a))) finallystmt(compoundstmt(callstmt(dsgn(node:b))))) "
             "delete(dsgn(node:o)) ifstmt(expr(dsgn(node:a) op:= number:1) thenstmt(callstmt(dsgn(node:b))) "
             "elsestmt(callstmt(dsgn(node:c)))))" },
+        // The operators of each language.
+        { "VeradaZurezi",
+            "begin x := (a or b) xor c; y := a div b shl 2 shr 1 * 3 / 4 - 5; z := (a <= b) = (c < d); w := o is T "
+            "end.",
+            "compoundstmt(assignstmt(dsgn(node:x) expr(op:( expr(dsgn(node:a) op:or dsgn(node:b)) op:) op:xor "
+            "dsgn(node:c))) assignstmt(dsgn(node:y) expr(dsgn(node:a) op:div dsgn(node:b) op:shl number:2 op:shr "
+            "number:1 op:* number:3 op:/ number:4 op:- number:5)) assignstmt(dsgn(node:z) expr(op:( expr(dsgn(node:a) "
+            "op:<= dsgn(node:b)) op:) op:= op:( expr(dsgn(node:c) op:< dsgn(node:d)) op:))) assignstmt(dsgn(node:w) "
+            "expr(dsgn(node:o) op:is dsgn(node:T))))" },
+        { "R++Edodod", "{ x = a % b * c / d - e; y = a << 1 >> 2 ^ c; z = a <= b; w = a == b; v = a || b; }",
+            "compoundstmt(assignstmt(dsgn(node:x) expr(dsgn(node:a) op:mod dsgn(node:b) op:* dsgn(node:c) op:/ "
+            "dsgn(node:d) op:- dsgn(node:e))) assignstmt(dsgn(node:y) expr(dsgn(node:a) op:shl number:1 op:shr "
+            "number:2 op:xor dsgn(node:c))) assignstmt(dsgn(node:z) expr(dsgn(node:a) op:<= dsgn(node:b))) "
+            "assignstmt(dsgn(node:w) expr(dsgn(node:a) op:= dsgn(node:b))) assignstmt(dsgn(node:v) expr(dsgn(node:a) "
+            "op:or dsgn(node:b))))" },
+        { "VidodAvidov", "Imports \"u.vb\"\r\nFor i = 1 To 10 Step 2\r\nx = a \\ b Mod c - d\r\nNext\r\n",
+            "compoundstmt(uses vbforstmt(ident:i expr(number:1) expr(number:10) expr(number:2) "
+            "compoundstmt(assignstmt(dsgn(node:x) expr(dsgn(node:a) op:div dsgn(node:b) op:mod dsgn(node:c) op:- "
+            "dsgn(node:d))))))" },
+        { "JScript", "function f() { return new T(a % 2, b << 1, c != d, !e); } x = f() / 3;",
+            "compoundstmt(function(name:f parameters compoundstmt(return(expr(new(dsgn(node:T expr(dsgn(node:a) op:mod "
+            "number:2) expr(dsgn(node:b) op:shl number:1) expr(dsgn(node:c) op:<> dsgn(node:d)) expr(op:not "
+            "dsgn(node:e)))))))) assignstmt(dsgn(node:x) expr(dsgn(node:f) op:/ number:3)))" },
     };
     ExpectShapes(rows);
 }
